@@ -1,0 +1,33 @@
+#include "Module1.h"
+
+namespace Module1 {
+
+void resetForNewRun() {
+    FrontMostApp.clear();
+    SaveOldText.clear();
+    VelloraVisible = false;
+    DrawerWindowVisible = false;
+    DisplayVelloraWindow = false;
+    DisplayDrawWindow = false;
+    DisplayLastVisible.clear();
+    MinimizeDrawerWindow = false;
+    DragAndDropPrintPref.clear();
+    ShortCutsEnabled = false;
+    PKS.clear();
+    PKSValue = 0;
+    HSKS.clear();
+    HSKSValue = 0;
+    SKS.clear();
+    SKSValue = 0;
+    PreferrenceWindowIsVisible = false;
+    PrintBoardVisible = false;
+    PrintBoardMenuItems = 0;
+    OpeningPrintBoardTextValue = 0;
+    DragNDropSaveFlag = false;
+    PrintBoardWindowReopen = false;
+    DragAndDropFlag.clear();
+    CheckForSafari.clear();
+    CheckForFireFox.clear();
+}
+
+} // namespace Module1

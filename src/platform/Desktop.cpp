@@ -1,0 +1,48 @@
+#include "Desktop.h"
+
+#include "Clipboard.h"
+#include "SourcePage.h"
+#include "Wording.h"
+#include "sim/SimDesktop.h"
+#include "x11/X11Desktop.h"
+
+#include <QGuiApplication>
+
+namespace {
+std::unique_ptr<Desktop> g_desktop;
+} // namespace
+
+Desktop::~Desktop() = default;
+
+QString Desktop::GetMyCreator() { return QStringLiteral("VlRa"); }
+
+void Desktop::runAddressScript(const QString& name) {
+    Q_UNUSED(name);
+    // The browser named the source page in the copied or dropped data itself: no keys needed.
+    const QString attached = SourcePage::lastAddress();
+    if (!attached.isEmpty()) {
+        Clipboard::setText(attached);
+        return;
+    }
+    copyAddressBar();
+}
+
+void Desktop::showMessage(const QString& text) { presentMessage(Wording::forDesktop(text)); }
+
+Desktop& desktop() {
+    if (!g_desktop)
+        installDesktopForPlatform();
+    return *g_desktop;
+}
+
+void installDesktop(std::unique_ptr<Desktop> d) { g_desktop = std::move(d); }
+
+void installDesktopForPlatform() {
+    if (QGuiApplication::platformName() == QLatin1String("xcb")) {
+        if (auto x11 = X11Desktop::create()) {
+            installDesktop(std::move(x11));
+            return;
+        }
+    }
+    installDesktop(std::make_unique<SimDesktop>());
+}

@@ -1,0 +1,48 @@
+#include "ClipboardSteps.h"
+
+#include "app/Vellora1.h"
+#include "platform/Clipboard.h"
+#include "platform/Desktop.h"
+#include "platform/Printing.h"
+#include "platform/WASTEfield.h"
+
+namespace ClipboardSteps {
+
+bool worthSaving() {
+    return (Clipboard::offersText() && Clipboard::text() != QLatin1String("1")) ||
+           Clipboard::offersPicture();
+}
+
+void saveInto(WASTEfield& saved) {
+    if (worthSaving())
+        saved.Paste();
+    else
+        saved.keepFormatsWithoutContent(*Clipboard::mimeData());
+}
+
+void restoreSavedClipboard() {
+    WASTEfield& saved = *Vellora1::instance().SaveOldClipboardWASTEfield;
+    saved.SetSelection(0, saved.GetTextLength());
+    saved.Copy();
+    saved.SetText(QString());
+}
+
+void styleReset(WASTEfield& field) {
+    field.SetSelection(0, field.GetTextLength());
+    field.SetSelPlain(true);
+    field.SetSelTextFont(QStringLiteral("Geneva"));
+    field.SetSelTextSize(12);
+    field.SetSelTextColor(QColor(0, 0, 0));
+}
+
+void postCopyCommand() {
+    Desktop& d = desktop();
+    d.PostCommandKeyEvent(true);
+    d.PostKeyEvent(QStringLiteral("C"), 8, true);
+    d.PostKeyEvent(QStringLiteral("C"), 8, false);
+    d.PostCommandKeyEvent(false);
+}
+
+bool isError(int code) { return code != PrintCode::Done && code != PrintCode::Cancelled; }
+
+} // namespace ClipboardSteps

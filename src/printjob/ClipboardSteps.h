@@ -1,0 +1,29 @@
+#pragma once
+
+class WASTEfield;
+
+// The steps every job that borrows the Clipboard shares.
+namespace ClipboardSteps {
+
+// Returns whether the Clipboard holds something worth saving: text other than exactly "1", or
+// a picture.
+bool worthSaving();
+
+// Pastes the Clipboard into the saved-Clipboard field (at its insertion point). A Clipboard
+// that is not worth saving is not pasted; the field only remembers it, so that giving the
+// Clipboard back returns exactly what the user had.
+void saveInto(WASTEfield& saved);
+
+// Gives the user's Clipboard back: copies the whole saved-Clipboard field and empties it.
+void restoreSavedClipboard();
+
+// Select all of the print field and set it plain, "Geneva", 12, black.
+void styleReset(WASTEfield& field);
+
+// Posts the copy command to the application in front: Command down, C down, C up, Command up.
+void postCopyCommand();
+
+// Returns whether a print or page setup code is an error (neither done nor cancelled).
+bool isError(int code);
+
+} // namespace ClipboardSteps
