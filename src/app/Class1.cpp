@@ -28,9 +28,9 @@ Class1::Class1() : m_menu(std::make_unique<Menu>()) {
     QObject::connect(m.addItem(QStringLiteral("View"), QStringLiteral("ViewDesktopPrinter"),
                                QStringLiteral("Desktop Printer")),
                      &QAction::triggered, [] { FullDisplay::ViewDesktopPrinter(); });
-    QObject::connect(m.addItem(QStringLiteral("View"), QStringLiteral("ViewDrawer"),
-                               QStringLiteral("Drawer")),
-                     &QAction::triggered, [] { FullDisplay::ViewDrawer(); });
+    QObject::connect(
+        m.addItem(QStringLiteral("View"), QStringLiteral("ViewDrawer"), QStringLiteral("Drawer")),
+        &QAction::triggered, [] { FullDisplay::ViewDrawer(); });
     QObject::connect(m.addItem(QStringLiteral("View"), QStringLiteral("ViewFullDisplay"),
                                QStringLiteral("Full Display")),
                      &QAction::triggered, [] { FullDisplay::ViewFullDisplay(); });

@@ -6,10 +6,13 @@ namespace FileTypes {
 
 const std::vector<FileType>& all() {
     static const std::vector<FileType> types = {
-        {QStringLiteral("text"), QStringLiteral("????"), QStringLiteral("TEXT"), QStringLiteral(".txt")},
-        {QStringLiteral("text clipping"), QStringLiteral("drag"), QStringLiteral("clpt"), QString()},
+        {QStringLiteral("text"), QStringLiteral("????"), QStringLiteral("TEXT"),
+         QStringLiteral(".txt")},
+        {QStringLiteral("text clipping"), QStringLiteral("drag"), QStringLiteral("clpt"),
+         QString()},
         {QStringLiteral("MyPrefs"), QStringLiteral("ttxt"), QStringLiteral("TEXT"), QString()},
-        {QStringLiteral("VelloraPreferences"), QStringLiteral("ttxt"), QStringLiteral("TEXT"), QString()},
+        {QStringLiteral("VelloraPreferences"), QStringLiteral("ttxt"), QStringLiteral("TEXT"),
+         QString()},
     };
     return types;
 }

@@ -14,6 +14,8 @@ void destroyAll() {
         destroy();
 }
 
-void track(std::function<void()> destroy) { destroyers().push_back(std::move(destroy)); }
+void track(std::function<void()> destroy) {
+    destroyers().push_back(std::move(destroy));
+}
 
 } // namespace WindowRegistry

@@ -34,7 +34,8 @@ public:
     static Derived* existing() { return s_instance; }
 
 protected:
-    template <class... Args> explicit SingletonWindow(Args&&... args) : Base(std::forward<Args>(args)...) {}
+    template <class... Args>
+    explicit SingletonWindow(Args&&... args) : Base(std::forward<Args>(args)...) {}
     ~SingletonWindow() override {
         if (s_instance == this)
             s_instance = nullptr;

@@ -19,8 +19,8 @@ void startVellora() {
 }
 
 int runVellora(int argc, char** argv) {
-    const bool hasDisplay = std::getenv("DISPLAY") || std::getenv("WAYLAND_DISPLAY") ||
-                            std::getenv("QT_QPA_PLATFORM");
+    const bool hasDisplay =
+        std::getenv("DISPLAY") || std::getenv("WAYLAND_DISPLAY") || std::getenv("QT_QPA_PLATFORM");
     if (!hasDisplay) {
         std::fprintf(stderr, "Vellora needs a desktop session (X11): no display was found.\n"
                              "Start it from your desktop, or run 'make demo' for a private one.\n");
@@ -31,8 +31,9 @@ int runVellora(int argc, char** argv) {
     QApplication::setQuitOnLastWindowClosed(false);
     startVellora();
     if (QGuiApplication::platformName() != QLatin1String("xcb")) {
-        std::fprintf(stderr, "Vellora: this desktop is not X11 (%s); it can only print from X11 "
-                             "applications.\n",
+        std::fprintf(stderr,
+                     "Vellora: this desktop is not X11 (%s); it can only print from X11 "
+                     "applications.\n",
                      qPrintable(QGuiApplication::platformName()));
     }
     Class1::instance().showTrayIcon();

@@ -53,24 +53,37 @@ Vellora1::Vellora1() {
     place(LittleArrows1, 81, 7, 13, 38);
     IconifyButton = new BevelButton(QStringLiteral("IconifyButton"), QString(), this);
     place(IconifyButton, 137, 7, 36, 38);
-    PrintOneLabel = label(QStringLiteral("PrintOneLabel"), QStringLiteral("Print Selection:"), 34, 59, 108, 18);
-    VLPrintOneCopyNoStamp = button(QStringLiteral("VLPrintOneCopyNoStamp"), QStringLiteral("No Stamp"), 10, 3, 81, 69, 20);
-    VLPrintOneCopy = button(QStringLiteral("VLPrintOneCopy"), QStringLiteral("W/Date Stamp"), 10, 79, 81, 94, 20);
-    PrintOneCopyWNote = button(QStringLiteral("PrintOneCopyWNote"), QStringLiteral("W/Date+Note"), 10, 45, 109, 88, 20);
-    PrintMultipleCopiesLabel = label(QStringLiteral("PrintMultipleCopiesLabel"), QStringLiteral("Set Page Setup:"), 29, 135, 120, 18);
-    PageSetUpPushButton = button(QStringLiteral("PageSetUpPushButton"), QStringLiteral("Page Setup"), 10, 45, 157, 88, 20);
+    PrintOneLabel =
+        label(QStringLiteral("PrintOneLabel"), QStringLiteral("Print Selection:"), 34, 59, 108, 18);
+    VLPrintOneCopyNoStamp = button(QStringLiteral("VLPrintOneCopyNoStamp"),
+                                   QStringLiteral("No Stamp"), 10, 3, 81, 69, 20);
+    VLPrintOneCopy = button(QStringLiteral("VLPrintOneCopy"), QStringLiteral("W/Date Stamp"), 10,
+                            79, 81, 94, 20);
+    PrintOneCopyWNote = button(QStringLiteral("PrintOneCopyWNote"), QStringLiteral("W/Date+Note"),
+                               10, 45, 109, 88, 20);
+    PrintMultipleCopiesLabel = label(QStringLiteral("PrintMultipleCopiesLabel"),
+                                     QStringLiteral("Set Page Setup:"), 29, 135, 120, 18);
+    PageSetUpPushButton = button(QStringLiteral("PageSetUpPushButton"),
+                                 QStringLiteral("Page Setup"), 10, 45, 157, 88, 20);
     Separator3 = separator(QStringLiteral("Separator3"), 1, 184, 174, 4);
     Separator4 = separator(QStringLiteral("Separator4"), 1, 185, 184, 4);
-    StaticText1 = label(QStringLiteral("StaticText1"), QStringLiteral("Clipboard Functions:"), 29, 190, 120, 18);
-    ClipboardToPrintBoardPushButton = button(QStringLiteral("ClipboardToPrintBoardPushButton"), QStringLiteral("Save to PrintBoard"), 11, 30, 212, 116, 20);
-    PrintClipboardPushButton = button(QStringLiteral("PrintClipboardPushButton"), QStringLiteral("Print"), 11, 14, 240, 69, 20);
-    ClearClipboardPushButton = button(QStringLiteral("ClearClipboardPushButton"), QStringLiteral("Clear"), 11, 93, 240, 69, 20);
+    StaticText1 = label(QStringLiteral("StaticText1"), QStringLiteral("Clipboard Functions:"), 29,
+                        190, 120, 18);
+    ClipboardToPrintBoardPushButton =
+        button(QStringLiteral("ClipboardToPrintBoardPushButton"),
+               QStringLiteral("Save to PrintBoard"), 11, 30, 212, 116, 20);
+    PrintClipboardPushButton = button(QStringLiteral("PrintClipboardPushButton"),
+                                      QStringLiteral("Print"), 11, 14, 240, 69, 20);
+    ClearClipboardPushButton = button(QStringLiteral("ClearClipboardPushButton"),
+                                      QStringLiteral("Clear"), 11, 93, 240, 69, 20);
     Separator2 = separator(QStringLiteral("Separator2"), 1, 267, 174, 4);
     Separator5 = separator(QStringLiteral("Separator5"), 1, 268, 184, 4);
-    PushButton1 = button(QStringLiteral("PushButton1"), QStringLiteral("Open PrintBoard"), 11, 33, 277, 110, 20);
+    PushButton1 = button(QStringLiteral("PushButton1"), QStringLiteral("Open PrintBoard"), 11, 33,
+                         277, 110, 20);
     Separator1 = separator(QStringLiteral("Separator1"), 1, 304, 174, 4);
     Separator6 = separator(QStringLiteral("Separator6"), 1, 305, 174, 4);
-    PreferencesPushButton = button(QStringLiteral("PreferencesPushButton"), QStringLiteral("Preferences"), 11, 45, 314, 88, 20);
+    PreferencesPushButton = button(QStringLiteral("PreferencesPushButton"),
+                                   QStringLiteral("Preferences"), 11, 45, 314, 88, 20);
     HelpTagsCheckbox = new QCheckBox(QStringLiteral("   Show Help Tags"), this);
     HelpTagsCheckbox->setObjectName(QStringLiteral("HelpTagsCheckbox"));
     HelpTagsCheckbox->setFocusPolicy(Qt::NoFocus);
@@ -79,14 +92,19 @@ Vellora1::Vellora1() {
     VLHelp = button(QStringLiteral("VLHelp"), QStringLiteral("Help"), 11, 3, 344, 69, 20);
 
     // The Page Setup group lies outside the 176-wide window; no code presses it.
-    VLPrintMultipleCopies = button(QStringLiteral("VLPrintMultipleCopies"), QStringLiteral("W/Date Stamp"), 10, 211, 157, 94, 20);
-    PrintMultipleCopiesWNote = button(QStringLiteral("PrintMultipleCopiesWNote"), QStringLiteral("W/Date+Note"), 10, 221, 185, 88, 20);
-    VLPrintMultpleCopiesNoStamp = button(QStringLiteral("VLPrintMultpleCopiesNoStamp"), QStringLiteral("No Stamp"), 10, 211, 205, 69, 20);
+    VLPrintMultipleCopies = button(QStringLiteral("VLPrintMultipleCopies"),
+                                   QStringLiteral("W/Date Stamp"), 10, 211, 157, 94, 20);
+    PrintMultipleCopiesWNote = button(QStringLiteral("PrintMultipleCopiesWNote"),
+                                      QStringLiteral("W/Date+Note"), 10, 221, 185, 88, 20);
+    VLPrintMultpleCopiesNoStamp = button(QStringLiteral("VLPrintMultpleCopiesNoStamp"),
+                                         QStringLiteral("No Stamp"), 10, 211, 205, 69, 20);
 
     WASTEfield1 = hiddenField(QStringLiteral("WASTEfield1"), kGeneva, -40, 44, 20, 20);
-    SaveOldClipboardWASTEfield = hiddenField(QStringLiteral("SaveOldClipboardWASTEfield"), kLucida, -75, 32, 60, 20);
+    SaveOldClipboardWASTEfield =
+        hiddenField(QStringLiteral("SaveOldClipboardWASTEfield"), kLucida, -75, 32, 60, 20);
     SaveOldClipboardWASTEfield->setKeepsClipboardFormats(true);
-    SaveLastJobWASTEfield = hiddenField(QStringLiteral("SaveLastJobWASTEfield"), kLucida, -75, 60, 40, 20);
+    SaveLastJobWASTEfield =
+        hiddenField(QStringLiteral("SaveLastJobWASTEfield"), kLucida, -75, 60, 40, 20);
     EditField1 = hiddenField(QStringLiteral("EditField1"), kLucida, -100, 4, 80, 22);
     EditField2 = hiddenField(QStringLiteral("EditField2"), kLucida, -100, 44, 80, 22);
     NewEditfield3 = hiddenField(QStringLiteral("NewEditfield3"), kLucida, -100, 100, 80, 22);
@@ -99,10 +117,14 @@ Vellora1::Vellora1() {
     PrintNoStampTimer2 = timer(QStringLiteral("PrintNoStampTimer2"), 1000);
     PrintOneCopyWStampTimer1 = timer(QStringLiteral("PrintOneCopyWStampTimer1"), 1000);
     PrintOneCopyWStampTimer2 = timer(QStringLiteral("PrintOneCopyWStampTimer2"), 1000);
-    PrintMultpleCopiesNoStampTimer1 = timer(QStringLiteral("PrintMultpleCopiesNoStampTimer1"), 1000);
-    PrintMultpleCopiesNoStampTimer2 = timer(QStringLiteral("PrintMultpleCopiesNoStampTimer2"), 1000);
-    PrintMultipleCopiesWStampTimer1 = timer(QStringLiteral("PrintMultipleCopiesWStampTimer1"), 1000);
-    PrintMultipleCopiesWStampTimer2 = timer(QStringLiteral("PrintMultipleCopiesWStampTimer2"), 1000);
+    PrintMultpleCopiesNoStampTimer1 =
+        timer(QStringLiteral("PrintMultpleCopiesNoStampTimer1"), 1000);
+    PrintMultpleCopiesNoStampTimer2 =
+        timer(QStringLiteral("PrintMultpleCopiesNoStampTimer2"), 1000);
+    PrintMultipleCopiesWStampTimer1 =
+        timer(QStringLiteral("PrintMultipleCopiesWStampTimer1"), 1000);
+    PrintMultipleCopiesWStampTimer2 =
+        timer(QStringLiteral("PrintMultipleCopiesWStampTimer2"), 1000);
     AddNoteNoPageSetUpTimer = timer(QStringLiteral("AddNoteNoPageSetUpTimer"), 1000);
     AddNoteWithPageSetUpTimer = timer(QStringLiteral("AddNoteWithPageSetUpTimer"), 1000);
     InitializePKSTimer = timer(QStringLiteral("InitializePKSTimer"), 1000);
@@ -127,13 +149,21 @@ WASTEfield* Vellora1::hiddenField(const QString& name, const QString& font, int 
     return field;
 }
 
-Timer* Vellora1::timer(const QString& name, int periodMs) { return new Timer(name, periodMs, this); }
+Timer* Vellora1::timer(const QString& name, int periodMs) {
+    return new Timer(name, periodMs, this);
+}
 
-void Vellora1::setLeft(int left) { setGeometry(left, Top(), width(), height()); }
+void Vellora1::setLeft(int left) {
+    setGeometry(left, Top(), width(), height());
+}
 
-void Vellora1::setTop(int top) { setGeometry(Left(), top, width(), height()); }
+void Vellora1::setTop(int top) {
+    setGeometry(Left(), top, width(), height());
+}
 
-void Vellora1::setSize(int width, int height) { setGeometry(Left(), Top(), width, height); }
+void Vellora1::setSize(int width, int height) {
+    setGeometry(Left(), Top(), width, height);
+}
 
 void Vellora1::Open() {
     // Until the settings are read, the default place: half the screen height less 200 from the

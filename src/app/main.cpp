@@ -1,3 +1,5 @@
 #include "Startup.h"
 
-int main(int argc, char** argv) { return runVellora(argc, argv); }
+int main(int argc, char** argv) {
+    return runVellora(argc, argv);
+}

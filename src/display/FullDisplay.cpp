@@ -48,9 +48,15 @@ void closeDrawer() {
 
 // The nine controls the Desktop Printer hides.
 QList<QWidget*> nineControls(Vellora1& w) {
-    return {w.QuitButton,         w.VLHelp,          w.VLPrintMultipleCopies,
-            w.PrintMultipleCopiesWNote, w.VLPrintOneCopy, w.PrintOneCopyWNote,
-            w.HelpTagsCheckbox,   w.LittleArrows1,   w.PreferencesPushButton};
+    return {w.QuitButton,
+            w.VLHelp,
+            w.VLPrintMultipleCopies,
+            w.PrintMultipleCopiesWNote,
+            w.VLPrintOneCopy,
+            w.PrintOneCopyWNote,
+            w.HelpTagsCheckbox,
+            w.LittleArrows1,
+            w.PreferencesPushButton};
 }
 
 void setMainFlags() {
@@ -108,7 +114,9 @@ void setDrawerHooks(void (*close)(), void (*show)(int)) {
     g_showDrawer = show;
 }
 
-bool isDesktopPrinter(const Vellora1& w) { return w.QuitButton->isHidden(); }
+bool isDesktopPrinter(const Vellora1& w) {
+    return w.QuitButton->isHidden();
+}
 
 void enterDesktopPrinter(Vellora1& w, const QString& tip) {
     for (QWidget* control : nineControls(w))

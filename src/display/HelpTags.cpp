@@ -13,7 +13,9 @@ void set(QWidget* control, const QString& text) {
     control->setToolTip(MimeText::toDesktop(Wording::forDesktop(text)));
 }
 
-QString of(const QWidget* control) { return control->property("helpTag").toString(); }
+QString of(const QWidget* control) {
+    return control->property("helpTag").toString();
+}
 
 void installMainWindowTags(Vellora1& w) {
     const std::pair<QWidget*, const char*> tags[] = {
@@ -43,10 +45,8 @@ void installMainWindowTags(Vellora1& w) {
         {w.ClipboardToPrintBoardPushButton,
          "Saves the contents of the Clipboard to the closed PrintBoard.\r\rWhen the PrintBoard is "
          "open, paste into it instead."},
-        {w.PrintClipboardPushButton,
-         "Clicking this button prints the contents of the Clipboard."},
-        {w.ClearClipboardPushButton,
-         "Clicking this button deletes the contents of the Clipboard."},
+        {w.PrintClipboardPushButton, "Clicking this button prints the contents of the Clipboard."},
+        {w.ClearClipboardPushButton, "Clicking this button deletes the contents of the Clipboard."},
         {w.PushButton1,
          "Click once to access the PrintBoard.\r\rThe PrintBoard collects text and images you "
          "want to print later.\r\rTIP:  You can drag-and-drop text or images onto this button to "

@@ -13,7 +13,9 @@ Menu::Menu() : m_popup(new QMenu) {
     }
 }
 
-Menu::~Menu() { delete m_popup; }
+Menu::~Menu() {
+    delete m_popup;
+}
 
 QAction* Menu::item(const QString& name) const {
     auto it = m_items.find(name);

@@ -3,8 +3,8 @@
 #include "SourcePage.h"
 
 #include <QClipboard>
-#include <QImage>
 #include <QGuiApplication>
+#include <QImage>
 #include <QMimeData>
 #include <QPointer>
 
@@ -13,7 +13,9 @@ namespace {
 // The last object this application handed to the Clipboard, to tell our content from others'.
 QPointer<QMimeData> g_ours;
 
-QClipboard* board() { return QGuiApplication::clipboard(); }
+QClipboard* board() {
+    return QGuiApplication::clipboard();
+}
 
 void put(QMimeData* data) {
     g_ours = data;
@@ -30,11 +32,17 @@ bool offersText() {
            d->hasFormat(QStringLiteral("text/plain;charset=utf-8"));
 }
 
-bool offersPicture() { return !MimeText::pictureIn(*mimeData()).isNull(); }
+bool offersPicture() {
+    return !MimeText::pictureIn(*mimeData()).isNull();
+}
 
-QString text() { return offersText() ? MimeText::toInternal(mimeData()->text()) : QString(); }
+QString text() {
+    return offersText() ? MimeText::toInternal(mimeData()->text()) : QString();
+}
 
-QImage picture() { return MimeText::pictureIn(*mimeData()); }
+QImage picture() {
+    return MimeText::pictureIn(*mimeData());
+}
 
 void setText(const QString& text) {
     auto* d = new QMimeData;
@@ -48,7 +56,9 @@ void setPicture(const QImage& picture) {
     put(d);
 }
 
-void setMimeData(QMimeData* data) { put(data); }
+void setMimeData(QMimeData* data) {
+    put(data);
+}
 
 const QMimeData* mimeData() {
     static QMimeData empty;
@@ -56,7 +66,9 @@ const QMimeData* mimeData() {
     return d ? d : &empty;
 }
 
-QMimeData* snapshot() { return MimeText::copyOf(*mimeData()); }
+QMimeData* snapshot() {
+    return MimeText::copyOf(*mimeData());
+}
 
 void release() {}
 

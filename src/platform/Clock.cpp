@@ -48,7 +48,9 @@ Clock& Clock::current() {
     return g_installed ? *g_installed : system;
 }
 
-void Clock::install(Clock* clock) { g_installed = clock; }
+void Clock::install(Clock* clock) {
+    g_installed = clock;
+}
 
 ManualClock::ManualClock(QDateTime start) : m_start(std::move(start)) {}
 
@@ -57,7 +59,9 @@ ManualClock::~ManualClock() {
         g_installed = nullptr;
 }
 
-QDateTime ManualClock::now() const { return m_start.addMSecs(m_elapsed); }
+QDateTime ManualClock::now() const {
+    return m_start.addMSecs(m_elapsed);
+}
 
 quint64 ManualClock::schedule(int delayMs, std::function<void()> fn) {
     const quint64 id = m_nextId++;
@@ -72,9 +76,10 @@ void ManualClock::cancel(quint64 handle) {
 }
 
 bool ManualClock::runNextDue(qint64 limit) {
-    auto it = std::min_element(m_entries.begin(), m_entries.end(), [](const Entry& a, const Entry& b) {
-        return a.due != b.due ? a.due < b.due : a.id < b.id;
-    });
+    auto it =
+        std::min_element(m_entries.begin(), m_entries.end(), [](const Entry& a, const Entry& b) {
+            return a.due != b.due ? a.due < b.due : a.id < b.id;
+        });
     if (it == m_entries.end() || it->due > limit)
         return false;
     Entry entry = std::move(*it);
@@ -98,4 +103,6 @@ qint64 ManualClock::runUntilIdle(qint64 maxMs) {
     return m_elapsed - start;
 }
 
-int ManualClock::pending() const { return int(m_entries.size()); }
+int ManualClock::pending() const {
+    return int(m_entries.size());
+}

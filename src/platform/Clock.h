@@ -12,7 +12,8 @@ public:
     // Returns the current local date and time.
     virtual QDateTime now() const = 0;
 
-    // Runs fn once, delayMs milliseconds from now, on the GUI thread; returns a handle for cancel().
+    // Runs fn once, delayMs milliseconds from now, on the GUI thread; returns a handle for
+    // cancel().
     virtual quint64 schedule(int delayMs, std::function<void()> fn) = 0;
 
     // Forgets a scheduled call; harmless when it already ran or was never scheduled.
@@ -38,7 +39,8 @@ public:
     // Moves time forward by ms, running every call that falls due on the way.
     void advance(qint64 ms);
 
-    // Runs due calls until none is left or maxMs of virtual time have passed; returns the time used.
+    // Runs due calls until none is left or maxMs of virtual time have passed; returns the time
+    // used.
     qint64 runUntilIdle(qint64 maxMs = 600000);
 
     // Returns how many calls are waiting.

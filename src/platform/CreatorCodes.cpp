@@ -20,9 +20,10 @@ QString forWindowClass(const QString& name, const QString& windowClass) {
         QStringLiteral("chromium"),      QStringLiteral("chromium-browser"),
         QStringLiteral("google-chrome"), QStringLiteral("google-chrome-stable")};
     static const QStringList finder = {
-        QStringLiteral("nautilus"), QStringLiteral("org.gnome.nautilus"), QStringLiteral("thunar"),
-        QStringLiteral("pcmanfm"),  QStringLiteral("pcmanfm-qt"),         QStringLiteral("caja"),
-        QStringLiteral("nemo"),     QStringLiteral("dolphin")};
+        QStringLiteral("nautilus"),   QStringLiteral("org.gnome.nautilus"),
+        QStringLiteral("thunar"),     QStringLiteral("pcmanfm"),
+        QStringLiteral("pcmanfm-qt"), QStringLiteral("caja"),
+        QStringLiteral("nemo"),       QStringLiteral("dolphin")};
     if (inFamily(name, windowClass, firefox))
         return QString::fromLatin1(Firefox);
     if (inFamily(name, windowClass, safari))
@@ -33,18 +34,28 @@ QString forWindowClass(const QString& name, const QString& windowClass) {
 }
 
 bool isTerminal(const QString& name, const QString& windowClass) {
-    static const QStringList terminals = {
-        QStringLiteral("xterm"),          QStringLiteral("uxterm"),
-        QStringLiteral("gnome-terminal"), QStringLiteral("gnome-terminal-server"),
-        QStringLiteral("konsole"),        QStringLiteral("xfce4-terminal"),
-        QStringLiteral("terminator"),     QStringLiteral("tilix"),
-        QStringLiteral("alacritty"),      QStringLiteral("kitty"),
-        QStringLiteral("urxvt"),          QStringLiteral("rxvt"),
-        QStringLiteral("lxterminal"),     QStringLiteral("mate-terminal"),
-        QStringLiteral("qterminal"),      QStringLiteral("st-256color"),
-        QStringLiteral("foot"),           QStringLiteral("terminology"),
-        QStringLiteral("org.gnome.console"), QStringLiteral("kgx"),
-        QStringLiteral("wezterm"),        QStringLiteral("sakura")};
+    static const QStringList terminals = {QStringLiteral("xterm"),
+                                          QStringLiteral("uxterm"),
+                                          QStringLiteral("gnome-terminal"),
+                                          QStringLiteral("gnome-terminal-server"),
+                                          QStringLiteral("konsole"),
+                                          QStringLiteral("xfce4-terminal"),
+                                          QStringLiteral("terminator"),
+                                          QStringLiteral("tilix"),
+                                          QStringLiteral("alacritty"),
+                                          QStringLiteral("kitty"),
+                                          QStringLiteral("urxvt"),
+                                          QStringLiteral("rxvt"),
+                                          QStringLiteral("lxterminal"),
+                                          QStringLiteral("mate-terminal"),
+                                          QStringLiteral("qterminal"),
+                                          QStringLiteral("st-256color"),
+                                          QStringLiteral("foot"),
+                                          QStringLiteral("terminology"),
+                                          QStringLiteral("org.gnome.console"),
+                                          QStringLiteral("kgx"),
+                                          QStringLiteral("wezterm"),
+                                          QStringLiteral("sakura")};
     return inFamily(name, windowClass, terminals);
 }
 

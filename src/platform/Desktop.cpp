@@ -14,7 +14,9 @@ std::unique_ptr<Desktop> g_desktop;
 
 Desktop::~Desktop() = default;
 
-QString Desktop::GetMyCreator() { return QStringLiteral("VlRa"); }
+QString Desktop::GetMyCreator() {
+    return QStringLiteral("VlRa");
+}
 
 void Desktop::runAddressScript(const QString& name) {
     Q_UNUSED(name);
@@ -27,7 +29,9 @@ void Desktop::runAddressScript(const QString& name) {
     copyAddressBar();
 }
 
-void Desktop::showMessage(const QString& text) { presentMessage(Wording::forDesktop(text)); }
+void Desktop::showMessage(const QString& text) {
+    presentMessage(Wording::forDesktop(text));
+}
 
 Desktop& desktop() {
     if (!g_desktop)
@@ -35,7 +39,9 @@ Desktop& desktop() {
     return *g_desktop;
 }
 
-void installDesktop(std::unique_ptr<Desktop> d) { g_desktop = std::move(d); }
+void installDesktop(std::unique_ptr<Desktop> d) {
+    g_desktop = std::move(d);
+}
 
 void installDesktopForPlatform() {
     if (QGuiApplication::platformName() == QLatin1String("xcb")) {

@@ -19,7 +19,9 @@ QString applicationFolder() {
     return QCoreApplication::applicationDirPath();
 }
 
-void setApplicationFolder(const QString& folder) { g_folder = folder; }
+void setApplicationFolder(const QString& folder) {
+    g_folder = folder;
+}
 
 QString resolve(const QString& relativePath) {
     if (!relativePath.startsWith(QLatin1Char(':')))
@@ -28,7 +30,8 @@ QString resolve(const QString& relativePath) {
     const QStringList parts = relativePath.split(QLatin1Char(':'), Qt::SkipEmptyParts);
     for (const QString& part : parts) {
         // A component never climbs out of the application's folder.
-        if (part == QLatin1String("..") || part == QLatin1String(".") || part.contains(QLatin1Char('/')))
+        if (part == QLatin1String("..") || part == QLatin1String(".") ||
+            part.contains(QLatin1Char('/')))
             return QString();
         path += QLatin1Char('/') + part;
     }
@@ -79,6 +82,8 @@ bool remove(const QString& relativePath) {
     return !path.isEmpty() && QFile::remove(path);
 }
 
-void setWritesFail(bool fail) { g_writesFail = fail; }
+void setWritesFail(bool fail) {
+    g_writesFail = fail;
+}
 
 } // namespace Files

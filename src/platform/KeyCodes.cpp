@@ -5,8 +5,8 @@
 namespace {
 
 // Letters a..z in order, with their virtual key codes.
-constexpr int kLetterCodes[26] = {0,  11, 8,  2,  14, 3,  5,  4,  34, 38, 40, 37, 46,
-                                  45, 31, 35, 12, 15, 1,  17, 32, 9,  13, 7,  16, 6};
+constexpr int kLetterCodes[26] = {0,  11, 8,  2,  14, 3, 5,  4,  34, 38, 40, 37, 46,
+                                  45, 31, 35, 12, 15, 1, 17, 32, 9,  13, 7,  16, 6};
 
 // X keysym values (X11/keysymdef.h) of the keys outside the letters.
 constexpr unsigned long kLeft = 0xff51;

@@ -54,7 +54,9 @@ void initialize() {
     }
 }
 
-bool helpTagsShown() { return g_helpTags; }
+bool helpTagsShown() {
+    return g_helpTags;
+}
 
 int setHelpTagsShown(bool shown) {
     g_helpTags = shown;

@@ -34,10 +34,16 @@ QString addressIn(const QMimeData& data) {
     return QString();
 }
 
-void note(const QMimeData& data) { g_last = addressIn(data); }
+void note(const QMimeData& data) {
+    g_last = addressIn(data);
+}
 
-QString lastAddress() { return g_last; }
+QString lastAddress() {
+    return g_last;
+}
 
-void forget() { g_last.clear(); }
+void forget() {
+    g_last.clear();
+}
 
 } // namespace SourcePage

@@ -54,7 +54,9 @@ WASTEfield::WASTEfield(const QString& name, const QString& fontFamily, int fontS
 
 WASTEfield::~WASTEfield() = default;
 
-QString WASTEfield::Text() const { return withCR(document()->toPlainText()); }
+QString WASTEfield::Text() const {
+    return withCR(document()->toPlainText());
+}
 
 void WASTEfield::SetText(const QString& text) {
     forgetKeptFormats();
@@ -68,13 +70,21 @@ void WASTEfield::SetText(const QString& text) {
     setCurrentCharFormat(m_typingFormat);
 }
 
-int WASTEfield::GetTextLength() const { return document()->characterCount() - 1; }
+int WASTEfield::GetTextLength() const {
+    return document()->characterCount() - 1;
+}
 
-int WASTEfield::SelStart() const { return textCursor().selectionStart(); }
+int WASTEfield::SelStart() const {
+    return textCursor().selectionStart();
+}
 
-int WASTEfield::SelEnd() const { return textCursor().selectionEnd(); }
+int WASTEfield::SelEnd() const {
+    return textCursor().selectionEnd();
+}
 
-int WASTEfield::SelLength() const { return SelEnd() - SelStart(); }
+int WASTEfield::SelLength() const {
+    return SelEnd() - SelStart();
+}
 
 void WASTEfield::SetSelection(int start, int end) {
     const int length = GetTextLength();
@@ -86,11 +96,17 @@ void WASTEfield::SetSelection(int start, int end) {
     setTextCursor(c);
 }
 
-void WASTEfield::SetSelStart(int start) { SetSelection(start, start); }
+void WASTEfield::SetSelStart(int start) {
+    SetSelection(start, start);
+}
 
-void WASTEfield::SetSelLength(int length) { SetSelection(SelStart(), SelStart() + length); }
+void WASTEfield::SetSelLength(int length) {
+    SetSelection(SelStart(), SelStart() + length);
+}
 
-void WASTEfield::SelectAll() { SetSelection(0, GetTextLength()); }
+void WASTEfield::SelectAll() {
+    SetSelection(0, GetTextLength());
+}
 
 void WASTEfield::Paste() {
     const QMimeData& mime = *Clipboard::mimeData();
@@ -198,7 +214,8 @@ void WASTEfield::Clear() {
 }
 
 bool WASTEfield::CanPaste() const {
-    return Clipboard::offersText() || Clipboard::offersPicture() || Clipboard::mimeData()->hasHtml();
+    return Clipboard::offersText() || Clipboard::offersPicture() ||
+           Clipboard::mimeData()->hasHtml();
 }
 
 QTextCharFormat WASTEfield::selectionFormat() const {
@@ -323,9 +340,13 @@ void WASTEfield::SetAttBoolean(const QString& attribute, int start, int end, boo
         SetSelPlain(value);
 }
 
-int WASTEfield::Print() { return desktop().print(*document(), *m_pageSetup); }
+int WASTEfield::Print() {
+    return desktop().print(*document(), *m_pageSetup);
+}
 
-int WASTEfield::PageSetup() { return desktop().pageSetup(*m_pageSetup); }
+int WASTEfield::PageSetup() {
+    return desktop().pageSetup(*m_pageSetup);
+}
 
 bool WASTEfield::LoadFile(const QString& path, int start, int end) {
     const auto bytes = Files::readAll(path, kMaxFileBytes);
@@ -364,6 +385,10 @@ bool WASTEfield::canInsertFromMimeData(const QMimeData* source) const {
     return source->hasText() || source->hasHtml() || !MimeText::pictureIn(*source).isNull();
 }
 
-void WASTEfield::insertFromMimeData(const QMimeData* source) { PasteFrom(*source); }
+void WASTEfield::insertFromMimeData(const QMimeData* source) {
+    PasteFrom(*source);
+}
 
-QMimeData* WASTEfield::createMimeDataFromSelection() const { return mimeForSelection(); }
+QMimeData* WASTEfield::createMimeDataFromSelection() const {
+    return mimeForSelection();
+}

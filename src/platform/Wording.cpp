@@ -10,14 +10,10 @@ QString forDesktop(const QString& text) {
 #else
     // Longer names first, so that "Option-Control-" is not taken apart by "Option key".
     static const std::pair<const char*, const char*> table[] = {
-        {"Option-Control-", "Ctrl+Alt+"},
-        {"Command-click", "Ctrl-click"},
-        {"Command-v", "Ctrl+V"},
-        {"Command key", "Ctrl key"},
-        {"Option key", "Alt key"},
-        {"Control-clicking", "right-clicking"},
-        {"OS X", "the desktop"},
-        {"the Dock", "the panel"},
+        {"Option-Control-", "Ctrl+Alt+"}, {"Command-click", "Ctrl-click"},
+        {"Command-v", "Ctrl+V"},          {"Command key", "Ctrl key"},
+        {"Option key", "Alt key"},        {"Control-clicking", "right-clicking"},
+        {"OS X", "the desktop"},          {"the Dock", "the panel"},
     };
     QString out = text;
     for (const auto& [from, to] : table)

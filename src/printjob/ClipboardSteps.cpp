@@ -43,6 +43,8 @@ void postCopyCommand() {
     d.PostCommandKeyEvent(false);
 }
 
-bool isError(int code) { return code != PrintCode::Done && code != PrintCode::Cancelled; }
+bool isError(int code) {
+    return code != PrintCode::Done && code != PrintCode::Cancelled;
+}
 
 } // namespace ClipboardSteps

@@ -52,7 +52,9 @@ inline const QString EmptyClipboardPrint = QStringLiteral(
     "simply by dragging and dropping it onto Vellora's Drawer Display, Vellora's Desktop "
     "Printer, or the printer icon on Vellora's Main Display window.");
 
-inline QString printError(int code) { return QStringLiteral("Print Error: ") + QString::number(code); }
+inline QString printError(int code) {
+    return QStringLiteral("Print Error: ") + QString::number(code);
+}
 inline QString printingError(int code) {
     return QStringLiteral("Printing Error: ") + QString::number(code);
 }

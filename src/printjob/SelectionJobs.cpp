@@ -28,9 +28,9 @@ const Variant kVariants[] = {
      &Vellora1::PrintMultipleCopiesWStampTimer2, true, false, true, false},
 };
 const Variant kNoteVariant = {nullptr, nullptr, &Vellora1::AddNoteNoPageSetUpTimer, true, true,
-                              false, false};
-const Variant kNotePageSetupVariant = {nullptr, nullptr, &Vellora1::AddNoteWithPageSetUpTimer,
-                                       true, true, true, false};
+                              false,   false};
+const Variant kNotePageSetupVariant = {
+    nullptr, nullptr, &Vellora1::AddNoteWithPageSetUpTimer, true, true, true, false};
 
 // The note of the note jobs: read when the stamp is composed, from the note window.
 QString (*g_noteText)() = nullptr;

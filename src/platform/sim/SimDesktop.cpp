@@ -16,11 +16,15 @@ const QString kCommandDown = QStringLiteral("Command down");
 const QString kCommandUp = QStringLiteral("Command up");
 
 QString keyName(const QString& key, int code, bool down) {
-    return QStringLiteral("%1 %2 %3").arg(key).arg(code).arg(down ? QStringLiteral("down")
-                                                                    : QStringLiteral("up"));
+    return QStringLiteral("%1 %2 %3")
+        .arg(key)
+        .arg(code)
+        .arg(down ? QStringLiteral("down") : QStringLiteral("up"));
 }
 
-bool sameCode(const QString& a, const QString& b) { return a.compare(b, Qt::CaseInsensitive) == 0; }
+bool sameCode(const QString& a, const QString& b) {
+    return a.compare(b, Qt::CaseInsensitive) == 0;
+}
 
 } // namespace
 
@@ -47,7 +51,9 @@ void SimDesktop::selectText(const QString& creator, const QString& text, const Q
         a.selection.insert(QStringLiteral("text/html"), html.toUtf8());
 }
 
-QString SimDesktop::GetFrontProcessCreator() { return m_front; }
+QString SimDesktop::GetFrontProcessCreator() {
+    return m_front;
+}
 
 int SimDesktop::SetProcessWithCreatorFront(const QString& creator) {
     if (creator.isEmpty())
@@ -118,9 +124,13 @@ void SimDesktop::copyAddressBar() {
         Clipboard::setText(a->addressBar);
 }
 
-void SimDesktop::beep() { record(EventKind::Beep, QString()); }
+void SimDesktop::beep() {
+    record(EventKind::Beep, QString());
+}
 
-void SimDesktop::presentMessage(const QString& text) { record(EventKind::Message, text); }
+void SimDesktop::presentMessage(const QString& text) {
+    record(EventKind::Message, text);
+}
 
 int SimDesktop::print(const QTextDocument& document, const PageSetup& setup) {
     int code = 0;
@@ -213,11 +223,13 @@ SimDesktop::PrintedDocument SimDesktop::describe(const QTextDocument& document) 
             run.italic = font.italic();
             run.underline = font.underline();
             run.color = format.foreground().style() == Qt::NoBrush ? QColor(Qt::black)
-                                                                    : format.foreground().color();
+                                                                   : format.foreground().color();
             out.runs.push_back(run);
         }
     }
     return out;
 }
 
-SimDesktop& simDesktop() { return static_cast<SimDesktop&>(desktop()); }
+SimDesktop& simDesktop() {
+    return static_cast<SimDesktop&>(desktop());
+}

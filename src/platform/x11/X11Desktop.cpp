@@ -23,8 +23,8 @@
 #include <unistd.h>
 
 extern "C" {
-#include <X11/Xlib.h>
 #include <X11/Xatom.h>
+#include <X11/Xlib.h>
 #include <X11/Xutil.h>
 #include <X11/extensions/XTest.h>
 #include <X11/keysym.h>
@@ -145,8 +145,8 @@ unsigned long X11Desktop::findWindowFor(const QString& creator) const {
     unsigned long count = 0, after = 0;
     unsigned char* data = nullptr;
     XErrorTrap trap(d);
-    if (XGetWindowProperty(d, DefaultRootWindow(d), list, 0, 4096, False, XA_WINDOW, &type,
-                           &format, &count, &after, &data) != Success ||
+    if (XGetWindowProperty(d, DefaultRootWindow(d), list, 0, 4096, False, XA_WINDOW, &type, &format,
+                           &count, &after, &data) != Success ||
         !data) {
         return 0;
     }
@@ -155,7 +155,8 @@ unsigned long X11Desktop::findWindowFor(const QString& creator) const {
     for (unsigned long i = count; i-- > 0 && !found;) {
         QString name, windowClass;
         classOf(windows[i], name, windowClass);
-        if (CreatorCodes::forWindowClass(name, windowClass).compare(creator, Qt::CaseInsensitive) == 0)
+        if (CreatorCodes::forWindowClass(name, windowClass).compare(creator, Qt::CaseInsensitive) ==
+            0)
             found = windows[i];
     }
     XFree(data);
@@ -220,7 +221,7 @@ void X11Desktop::waitForModifiersReleased() const {
     // Keys the user still holds (the Ctrl+Alt of a shortcut) would turn the posted Ctrl+C into
     // Ctrl+Alt+C; wait a moment for them to be let go.
     Display* d = m_x->display();
-    const KeySym held[] = {XK_Alt_L,   XK_Alt_R,   XK_Shift_L, XK_Shift_R, XK_Control_L,
+    const KeySym held[] = {XK_Alt_L,     XK_Alt_R,   XK_Shift_L, XK_Shift_R, XK_Control_L,
                            XK_Control_R, XK_Super_L, XK_Super_R, XK_Meta_L,  XK_Meta_R};
     QElapsedTimer waited;
     waited.start();
@@ -299,7 +300,9 @@ void X11Desktop::copyAddressBar() {
     loop.exec();
 }
 
-void X11Desktop::beep() { QApplication::beep(); }
+void X11Desktop::beep() {
+    QApplication::beep();
+}
 
 void X11Desktop::keepActive(QWidget& dialog) const {
     QPointer<QWidget> guard(&dialog);
