@@ -34,8 +34,7 @@ public:
     static Derived* existing() { return s_instance; }
 
 protected:
-    template <class... Args>
-    explicit SingletonWindow(Args&&... args) : Base(std::forward<Args>(args)...) {}
+    SingletonWindow() = default;
     ~SingletonWindow() override {
         if (s_instance == this)
             s_instance = nullptr;

@@ -4,6 +4,7 @@
 #include "platform/Desktop.h"
 #include "platform/Timer.h"
 #include "platform/WASTEfield.h"
+#include "printjob/AddNoteWindow.h"
 #include "printjob/ClipboardFunctions.h"
 #include "printjob/SelectionJobs.h"
 
@@ -136,6 +137,7 @@ Vellora1::Vellora1() {
     FullDisplay::install(*this);
     SelectionJobs::install(*this);
     ClipboardFunctions::install(*this);
+    AddNoteWindow::install(*this);
 }
 
 Vellora1::~Vellora1() = default;

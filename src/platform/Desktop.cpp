@@ -1,6 +1,7 @@
 #include "Desktop.h"
 
 #include "Clipboard.h"
+#include "CreatorCodes.h"
 #include "SourcePage.h"
 #include "Wording.h"
 #include "sim/SimDesktop.h"
@@ -19,14 +20,26 @@ QString Desktop::GetMyCreator() {
 }
 
 void Desktop::runAddressScript(const QString& name) {
-    Q_UNUSED(name);
     // The browser named the source page in the copied or dropped data itself: no keys needed.
     const QString attached = SourcePage::lastAddress();
     if (!attached.isEmpty()) {
         Clipboard::setText(attached);
         return;
     }
+    // Each script asks its own browser, even when the user has gone to another application.
+    const QString browser =
+        name == QLatin1String("GetSafariURL2")   ? QString::fromLatin1(CreatorCodes::Safari)
+        : name == QLatin1String("GetFireFoxURL") ? QString::fromLatin1(CreatorCodes::Firefox)
+                                                 : QString();
+    if (browser.isEmpty())
+        return;
+    const QString front = GetFrontProcessCreator();
+    const bool elsewhere = front.compare(browser, Qt::CaseInsensitive) != 0;
+    if (elsewhere && SetProcessWithCreatorFront(browser) != 0)
+        return;
     copyAddressBar();
+    if (elsewhere)
+        SetProcessWithCreatorFront(front);
 }
 
 void Desktop::showMessage(const QString& text) {

@@ -27,7 +27,7 @@ QString addressIn(const QMimeData& data) {
             continue;
         QString address = decode(data.data(name)).section(QLatin1Char('\n'), 0, 0).trimmed();
         address.remove(QChar(0));
-        const QUrl url(address, QUrl::StrictMode);
+        const QUrl url(address, QUrl::TolerantMode);
         if (url.isValid() && !url.scheme().isEmpty())
             return address;
     }

@@ -19,9 +19,15 @@ class FullDisplayTest : public VelloraTest {
 protected:
     int sw() { return sim().screenSize().width(); }
     QList<QWidget*> nine() {
-        return {main().QuitButton,       main().VLHelp,         main().VLPrintMultipleCopies,
-                main().PrintMultipleCopiesWNote, main().VLPrintOneCopy, main().PrintOneCopyWNote,
-                main().HelpTagsCheckbox, main().LittleArrows1,  main().PreferencesPushButton};
+        return {main().QuitButton,
+                main().VLHelp,
+                main().VLPrintMultipleCopies,
+                main().PrintMultipleCopiesWNote,
+                main().VLPrintOneCopy,
+                main().PrintOneCopyWNote,
+                main().HelpTagsCheckbox,
+                main().LittleArrows1,
+                main().PreferencesPushButton};
     }
     void expectFullDisplay() {
         EXPECT_EQ(main().size(), QSize(176, 374));
@@ -39,7 +45,9 @@ protected:
         for (QWidget* w : nine())
             EXPECT_TRUE(w->isHidden()) << w->objectName().toStdString();
     }
-    void view(const char* item) { Class1::instance().menu().item(QString::fromLatin1(item))->trigger(); }
+    void view(const char* item) {
+        Class1::instance().menu().item(QString::fromLatin1(item))->trigger();
+    }
     void enterPrinterButton() {
         QEnterEvent enter(QPointF(2, 2), QPointF(2, 2), QPointF(2, 2));
         QApplication::sendEvent(main().IconifyButton, &enter);
@@ -69,9 +77,14 @@ TEST_F(FullDisplayTest, KeepsTheWindowOnTheScreenHorizontallyInBothDirections) {
     };
     const int w = sw();
     const Row rows[] = {
-        {0, 2, 2},           {1, 2, 2},          {2, 2, 2},
-        {w - 30, w - 36, w - 180}, {w - 36, w - 36, w - 180}, {w + 50, w - 36, w - 180},
-        {w - 181, w - 181, w - 181}, {w - 179, w - 179, w - 180},
+        {0, 2, 2},
+        {1, 2, 2},
+        {2, 2, 2},
+        {w - 30, w - 36, w - 180},
+        {w - 36, w - 36, w - 180},
+        {w + 50, w - 36, w - 180},
+        {w - 181, w - 181, w - 181},
+        {w - 179, w - 179, w - 180},
     };
     for (const Row& r : rows) {
         SCOPED_TRACE(r.left);
@@ -92,7 +105,8 @@ TEST_F(FullDisplayTest, WindowshadeArrowsMoveThroughTheFourStagesOnly) {
         int afterUp;
         int afterDown;
     };
-    const Row rows[] = {{374, 301, 374}, {301, 182, 374}, {182, 135, 301}, {135, 135, 182}, {250, 250, 250}};
+    const Row rows[] = {
+        {374, 301, 374}, {301, 182, 374}, {182, 135, 301}, {135, 135, 182}, {250, 250, 250}};
     for (const Row& r : rows) {
         SCOPED_TRACE(r.height);
         main().setSize(176, r.height);

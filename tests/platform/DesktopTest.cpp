@@ -16,8 +16,8 @@ TEST(CreatorCodes, MapWindowClassesToTheFixedFamilies) {
         const char* name;
         const char* windowClass;
         const char* code;
-    } rows[] = {{"Navigator", "firefox-esr", "MOZB"}, {"Navigator", "Firefox", "MOZB"},
-                {"chromium", "Chromium", "sfri"},     {"epiphany", "Epiphany", "sfri"},
+    } rows[] = {{"Navigator", "firefox-esr", "MOZB"},       {"Navigator", "Firefox", "MOZB"},
+                {"chromium", "Chromium", "sfri"},           {"epiphany", "Epiphany", "sfri"},
                 {"google-chrome", "Google-chrome", "sfri"}, {"thunar", "Thunar", "MACS"},
                 {"nautilus", "org.gnome.Nautilus", "MACS"}, {"mousepad", "Mousepad", "mousepad"},
                 {"featherpad", "FeatherPad", "featherpad"}, {"", "", ""}};
@@ -42,10 +42,12 @@ TEST(KeyCodes, TheLetterTableAndTheKeysTheJobsPost) {
 }
 
 TEST(Wording, PutsKeyAndDesktopNamesIntoThisDesktopsTerms) {
-    EXPECT_EQ(Wording::forDesktop(QStringLiteral("Use Option-Control-p, a Command-click or Command-v.")),
-              QStringLiteral("Use Ctrl+Alt+p, a Ctrl-click or Ctrl+V."));
-    EXPECT_EQ(Wording::forDesktop(QStringLiteral("OS X shows it in the Dock; hold the Option key.")),
-              QStringLiteral("the desktop shows it in the panel; hold the Alt key."));
+    EXPECT_EQ(
+        Wording::forDesktop(QStringLiteral("Use Option-Control-p, a Command-click or Command-v.")),
+        QStringLiteral("Use Ctrl+Alt+p, a Ctrl-click or Ctrl+V."));
+    EXPECT_EQ(
+        Wording::forDesktop(QStringLiteral("OS X shows it in the Dock; hold the Option key.")),
+        QStringLiteral("the desktop shows it in the panel; hold the Alt key."));
 }
 
 TEST(Files, ResolvesColonPathsInsideTheApplicationFolderOnly) {

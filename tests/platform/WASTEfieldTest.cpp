@@ -65,7 +65,8 @@ TEST_F(WASTEfieldTest, PastesHtmlPlainTextAndPictures) {
     field.Paste();
     pastePicture(field, picture(8, 6, Qt::red));
     const auto doc = SimDesktop::describe(*field.document());
-    EXPECT_EQ(doc.text, QStringLiteral("bold it plain\rline") + QChar(QChar::ObjectReplacementCharacter));
+    EXPECT_EQ(doc.text,
+              QStringLiteral("bold it plain\rline") + QChar(QChar::ObjectReplacementCharacter));
     ASSERT_EQ(doc.pictures.size(), 1u);
     EXPECT_EQ(doc.pictures[0].size(), QSize(8, 6));
     EXPECT_TRUE(doc.runs.at(0).bold);
@@ -118,12 +119,12 @@ TEST_F(WASTEfieldTest, TheSavedClipboardFieldGivesBackEveryFormat) {
     EXPECT_EQ(clipboardFormats(), before);
 }
 
-
 TEST_F(WASTEfieldTest, SaveAndLoadRoundTripCharactersStylesAndPictures) {
-    pasteHtml(field, QStringLiteral(
-                         "<p><span style=\"font-family:'Lucida Grande'; font-size:9pt\">small</span> "
-                         "<span style=\"font-size:24pt; color:#0000ff\"><b>big blue</b></span></p>"
-                         "<p><i>italic</i> \u00e9t\u00e9 \u2014 \u6f22\u5b57</p><p></p>"));
+    pasteHtml(
+        field,
+        QStringLiteral("<p><span style=\"font-family:'Lucida Grande'; font-size:9pt\">small</span> "
+                       "<span style=\"font-size:24pt; color:#0000ff\"><b>big blue</b></span></p>"
+                       "<p><i>italic</i> \u00e9t\u00e9 \u2014 \u6f22\u5b57</p><p></p>"));
     pastePicture(field, picture(12, 9, Qt::red));
     Clipboard::setText(QStringLiteral("\rafter"));
     field.Paste();
@@ -164,7 +165,9 @@ struct BadFile {
     std::function<QByteArray(const QByteArray& good)> bytes;
 };
 
-void PrintTo(const BadFile& b, std::ostream* os) { *os << b.name; }
+void PrintTo(const BadFile& b, std::ostream* os) {
+    *os << b.name;
+}
 
 class WASTEfieldBadFiles : public WASTEfieldTest, public ::testing::WithParamInterface<BadFile> {};
 
@@ -204,10 +207,11 @@ TEST_F(WASTEfieldTest, LoadingNeverReadsAFileOrTheNetworkThatTheDocumentNames) {
     // A picture beside the document that a careless loader would read.
     picture(20, 20, Qt::red).save(path(QStringLiteral("secret.png")));
     const QString html =
-        QStringLiteral("<!DOCTYPE html><html><body><p>x<img src=\"file://%1\">"
-                       "<img src=\"secret.png\"><img src=\"http://127.0.0.1:9/x.png\">"
-                       "<img src=\"file:///etc/passwd\"><span style=\"background-image:url(secret.png)\">"
-                       "y</span></p></body></html>")
+        QStringLiteral(
+            "<!DOCTYPE html><html><body><p>x<img src=\"file://%1\">"
+            "<img src=\"secret.png\"><img src=\"http://127.0.0.1:9/x.png\">"
+            "<img src=\"file:///etc/passwd\"><span style=\"background-image:url(secret.png)\">"
+            "y</span></p></body></html>")
             .arg(path(QStringLiteral("secret.png")));
     write(path(QStringLiteral("hostile.html")), html.toUtf8());
     ASSERT_TRUE(other.LoadFile(path(QStringLiteral("hostile.html")), 0, 0));
@@ -287,7 +291,8 @@ TEST_F(WASTEfieldTest, StyleOfTheWholeContentBecomesTheTypingStyleAndSurvivesEmp
 
 TEST_F(WASTEfieldTest, PrintAndPageSetupGoThroughTheDesktopWithTheFieldsPageSetup) {
     field.SetText(QStringLiteral("page"));
-    const QPageLayout landscape(QPageSize(QPageSize::A5), QPageLayout::Landscape, QMarginsF(5, 5, 5, 5));
+    const QPageLayout landscape(QPageSize(QPageSize::A5), QPageLayout::Landscape,
+                                QMarginsF(5, 5, 5, 5));
     sim().setPageSetupChoice(landscape);
     EXPECT_EQ(field.PageSetup(), 0);
     sim().scriptPrintResult(-30);

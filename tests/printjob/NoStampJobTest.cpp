@@ -2,8 +2,8 @@
 
 #include "app/Module1.h"
 #include "platform/Clipboard.h"
-#include "platform/Wording.h"
 #include "platform/WASTEfield.h"
+#include "platform/Wording.h"
 #include "printjob/Messages.h"
 
 #include <functional>
@@ -19,12 +19,14 @@ struct ExitCase {
     int printCode = 0;
     QString printedText; // null when nothing reaches the printer
     int printedPictures = 0;
-    QString message;     // null when no message is shown
+    QString message; // null when no message is shown
     bool mainVisible = true;
     QString frontAfter = kEditor;
 };
 
-void PrintTo(const ExitCase& c, std::ostream* os) { *os << c.name; }
+void PrintTo(const ExitCase& c, std::ostream* os) {
+    *os << c.name;
+}
 
 class NoStampExits : public VelloraTest, public ::testing::WithParamInterface<ExitCase> {};
 
@@ -47,7 +49,8 @@ TEST_P(NoStampExits, EndsAsDesignedAndGivesTheClipboardBack) {
         EXPECT_EQ(int(sim().prints()[0].pictures.size()), c.printedPictures);
     }
     if (c.message.isNull()) {
-        EXPECT_TRUE(sim().messages().isEmpty()) << sim().messages().join(QStringLiteral("|")).toStdString();
+        EXPECT_TRUE(sim().messages().isEmpty())
+            << sim().messages().join(QStringLiteral("|")).toStdString();
     } else {
         EXPECT_EQ(sim().messages(), QStringList{Wording::forDesktop(c.message)});
         EXPECT_EQ(sim().beeps(), 1);

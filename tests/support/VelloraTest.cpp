@@ -46,7 +46,9 @@ Formats formatsOf(const QMimeData& data) {
     return out;
 }
 
-Formats clipboardFormats() { return formatsOf(*Clipboard::mimeData()); }
+Formats clipboardFormats() {
+    return formatsOf(*Clipboard::mimeData());
+}
 
 QImage picture(int width, int height, QColor color) {
     QImage image(width, height, QImage::Format_ARGB32);
@@ -64,6 +66,7 @@ QMimeData* richUserClipboard() {
     picture(4, 3, Qt::red).save(&buffer, "PNG");
     data->setData(QStringLiteral("image/png"), png);
     data->setData(QStringLiteral("text/uri-list"), "file:///home/user/report.odt\r\n");
-    data->setData(QStringLiteral("application/x-office-private"), QByteArray("\x01\x02\x00\xff", 4));
+    data->setData(QStringLiteral("application/x-office-private"),
+                  QByteArray("\x01\x02\x00\xff", 4));
     return data;
 }

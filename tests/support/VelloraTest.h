@@ -44,3 +44,8 @@ QMimeData* richUserClipboard();
 
 // A small picture of one colour.
 QImage picture(int width, int height, QColor color);
+
+// Shows texts as text in test failures.
+inline void PrintTo(const QString& text, std::ostream* os) {
+    *os << '"' << text.toStdString() << '"';
+}

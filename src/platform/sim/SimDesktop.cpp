@@ -3,7 +3,9 @@
 #include "../Clipboard.h"
 #include "../Clock.h"
 
+#include <QClipboard>
 #include <QDialog>
+#include <QGuiApplication>
 #include <QMimeData>
 #include <QTextBlock>
 #include <QTextDocument>
@@ -108,7 +110,8 @@ void SimDesktop::copyFrom(const QString& creator) {
             data->setData(it.key(), it.value());
         if (!picture.isNull())
             data->setImageData(picture);
-        Clipboard::setMimeData(data);
+        // Another application's copy: the Clipboard is no longer ours.
+        QGuiApplication::clipboard()->setMimeData(data);
     };
     if (a->copyDelayMs > 0)
         Clock::current().schedule(a->copyDelayMs, put);
@@ -120,8 +123,11 @@ void SimDesktop::copyAddressBar() {
     for (const char* key : {"Ctrl+L", "Ctrl+C", "Escape"})
         record(EventKind::Key, QString::fromLatin1(key));
     App* a = app(m_front);
-    if (a && !a->addressBar.isEmpty())
-        Clipboard::setText(a->addressBar);
+    if (a && !a->addressBar.isEmpty()) {
+        auto* data = new QMimeData;
+        data->setText(a->addressBar);
+        QGuiApplication::clipboard()->setMimeData(data);
+    }
 }
 
 void SimDesktop::beep() {
