@@ -4,6 +4,7 @@
 #include "Vellora1.h"
 #include "menus/Menu.h"
 #include "platform/Platform.h"
+#include "settings/Settings.h"
 
 #include <QApplication>
 #include <cstdio>
@@ -12,6 +13,10 @@
 void startVellora() {
     Platform::initialize();
     Class1& application = Class1::instance();
+    Settings::resetForNewRun();
+    // Without its folder nothing can be kept; say so once and go on with the defaults.
+    if (!Settings::folderExists())
+        Settings::reportCannotKeep();
     Vellora1& main = Vellora1::instance();
     application.menu().attachTo(&main);
     main.show();

@@ -1,9 +1,12 @@
 #include "Vellora1.h"
 
+#include "Module1.h"
+#include "display/DrawerWindow.h"
 #include "display/FullDisplay.h"
 #include "platform/Desktop.h"
 #include "platform/Timer.h"
 #include "platform/WASTEfield.h"
+#include "preferences/PreferencesWindow.h"
 #include "printjob/AddNoteWindow.h"
 #include "printjob/ClipboardFunctions.h"
 #include "printjob/SelectionJobs.h"
@@ -134,7 +137,15 @@ Vellora1::Vellora1() {
     DrawerWindowDownTimer = timer(QStringLiteral("DrawerWindowDownTimer"), 3);
 
     resize(176, 374);
+    InitializePKSTimer->setAction([] {
+        if (PreferencesWindow* prefs = PreferencesWindow::existing()) {
+            prefs->resize(1, 1);
+            prefs->close();
+        }
+    });
     FullDisplay::install(*this);
+    DrawerWindow::install();
+    PreferencesWindow::install(*this);
     SelectionJobs::install(*this);
     ClipboardFunctions::install(*this);
     AddNoteWindow::install(*this);
@@ -168,8 +179,11 @@ void Vellora1::setSize(int width, int height) {
 }
 
 void Vellora1::Open() {
-    // Until the settings are read, the default place: half the screen height less 200 from the
-    // top, 300 from the right edge.
+    Module1::PrintBoardMenuItems = 0;
+    // The Preferences window opens hidden so that its Open step loads the settings; one second
+    // later it closes again, and its Close step writes them back.
+    PreferencesWindow::instance().hide();
+    InitializePKSTimer->setMode(Timer::ModeSingle);
     const QSize screen = desktop().screenSize();
     setGeometry(screen.width() - 300, int(screen.height() / 2.0 - 200), 176, 374);
 }

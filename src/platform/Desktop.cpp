@@ -52,6 +52,10 @@ Desktop& desktop() {
     return *g_desktop;
 }
 
+bool desktopInstalled() {
+    return bool(g_desktop);
+}
+
 void installDesktop(std::unique_ptr<Desktop> d) {
     g_desktop = std::move(d);
 }

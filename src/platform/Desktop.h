@@ -81,6 +81,9 @@ protected:
 // Returns the desktop in force; there is always one after installDesktop().
 Desktop& desktop();
 
+// Returns whether a desktop has been installed.
+bool desktopInstalled();
+
 // Installs the desktop for the rest of the run.
 void installDesktop(std::unique_ptr<Desktop> desktop);
 

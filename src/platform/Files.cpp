@@ -63,6 +63,23 @@ std::optional<QByteArray> readAll(const QString& relativePath, qint64 maxBytes) 
     return bytes;
 }
 
+std::optional<QByteArray> readStart(const QString& relativePath, qint64 maxBytes) {
+    const QString path = resolve(relativePath);
+    QFile file(path);
+    if (path.isEmpty() || !QFileInfo(path).isFile() || !file.open(QIODevice::ReadOnly))
+        return std::nullopt;
+    QByteArray bytes = file.read(maxBytes);
+    if (file.error() != QFileDevice::NoError)
+        return std::nullopt;
+    return bytes;
+}
+
+qint64 size(const QString& relativePath) {
+    const QString path = resolve(relativePath);
+    const QFileInfo info(path);
+    return !path.isEmpty() && info.isFile() ? info.size() : -1;
+}
+
 bool writeAll(const QString& relativePath, const QByteArray& bytes) {
     const QString path = resolve(relativePath);
     if (path.isEmpty() || g_writesFail)

@@ -28,6 +28,12 @@ bool folderExists(const QString& relativePath);
 // maxBytes.
 std::optional<QByteArray> readAll(const QString& relativePath, qint64 maxBytes);
 
+// Returns at most the first maxBytes bytes, or nothing when the file is missing or unreadable.
+std::optional<QByteArray> readStart(const QString& relativePath, qint64 maxBytes);
+
+// Returns the file's size in bytes, or -1 when it is missing.
+qint64 size(const QString& relativePath);
+
 // Writes bytes as a new file that replaces any old one; returns false (old file kept) on failure.
 bool writeAll(const QString& relativePath, const QByteArray& bytes);
 

@@ -45,7 +45,8 @@ void substituteFonts() {
 namespace Platform {
 
 void initialize() {
-    installDesktopForPlatform();
+    if (!desktopInstalled())
+        installDesktopForPlatform();
     substituteFonts();
     static HelpTagFilter* filter = nullptr;
     if (!filter) {

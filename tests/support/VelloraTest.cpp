@@ -19,8 +19,8 @@ void VelloraTest::SetUp() {
     Module1::resetForNewRun();
     SourcePage::forget();
     Clipboard::setMimeData(new QMimeData);
-    startVellora();
     installDesktop(std::make_unique<SimDesktop>());
+    startVellora();
     sim().addApp(QStringLiteral("mousepad"));
     sim().setFront(QStringLiteral("mousepad"));
 }

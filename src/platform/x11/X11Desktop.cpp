@@ -181,6 +181,37 @@ int X11Desktop::SetProcessWithCreatorFront(const QString& creator) {
     return 0;
 }
 
+void X11Desktop::allowFocusUntilLost(QWindow* window) {
+    static const QString kGrant = QStringLiteral("VelloraFocusGrant");
+    if (window->findChild<QObject*>(kGrant, Qt::FindDirectChildrenOnly))
+        return;
+    window->setFlag(Qt::WindowDoesNotAcceptFocus, false);
+    auto* grant = new QObject(window);
+    grant->setObjectName(kGrant);
+    auto end = [window, grant] {
+        // Unnamed at once: it ends only once, and a new grant made before it is deleted is not
+        // mistaken for it.
+        if (grant->objectName().isEmpty())
+            return;
+        grant->setObjectName(QString());
+        grant->deleteLater();
+        window->setFlag(Qt::WindowDoesNotAcceptFocus, true);
+    };
+    // The grant ends when another window gets the focus, even if this one never had it: a dialog
+    // shown at once takes it first, and a palette left able to take the focus would take it
+    // from the user's application at the next click.
+    QObject::connect(qGuiApp, &QGuiApplication::focusWindowChanged, grant,
+                     [window, end](QWindow* focus) {
+                         if (focus != window)
+                             end();
+                     });
+    // The window manager may also refuse the activation.
+    QTimer::singleShot(1500, grant, [window, end] {
+        if (!window->isActive())
+            end();
+    });
+}
+
 int X11Desktop::BringProcessFront() {
     // The modal dialog if one is up, else a window of ours that takes the focus, else a floating
     // palette, which is allowed to take the focus until it loses it again.
@@ -200,15 +231,7 @@ int X11Desktop::BringProcessFront() {
         }
     }
     if (!target && palette && palette->windowHandle()) {
-        QWindow* window = palette->windowHandle();
-        window->setFlag(Qt::WindowDoesNotAcceptFocus, false);
-        auto* restore = new QObject(window);
-        QObject::connect(window, &QWindow::activeChanged, restore, [window, restore] {
-            if (!window->isActive()) {
-                window->setFlag(Qt::WindowDoesNotAcceptFocus, true);
-                restore->deleteLater();
-            }
-        });
+        allowFocusUntilLost(palette->windowHandle());
         target = palette;
     }
     if (!target)

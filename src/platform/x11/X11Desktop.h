@@ -5,6 +5,8 @@
 #include <QHash>
 #include <memory>
 
+class QWindow;
+
 // The desktop on X11: the active window through EWMH (libxdo), keys through XTest, and real
 // modal Qt dialogs that come up active in front of the application the user works in.
 class X11Desktop final : public Desktop {
@@ -41,6 +43,8 @@ private:
     void activate(unsigned long window) const;
     void sendKey(unsigned long keysym, bool down) const;
     void waitForModifiersReleased() const;
+    // Lets a palette that never takes the focus be activated, until the focus is elsewhere.
+    static void allowFocusUntilLost(QWindow* window);
     // Keeps a dialog active while it is shown, so that Return goes to it and not to the editor.
     void keepActive(QWidget& dialog) const;
 
