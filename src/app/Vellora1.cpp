@@ -7,10 +7,14 @@
 #include "platform/Timer.h"
 #include "platform/WASTEfield.h"
 #include "preferences/PreferencesWindow.h"
+#include "printboard/PrintBoardWindow.h"
+#include "printboard/SaveToPrintBoard.h"
 #include "printjob/AddNoteWindow.h"
 #include "printjob/ClipboardFunctions.h"
 #include "printjob/SelectionJobs.h"
+#include "settings/Settings.h"
 
+#include <QApplication>
 #include <QMouseEvent>
 
 namespace {
@@ -143,9 +147,15 @@ Vellora1::Vellora1() {
             prefs->close();
         }
     });
+    connect(QuitButton, &QPushButton::clicked, this, [this] {
+        Settings::writePosition(Settings::MainWindowPosition, QPoint(Left(), Top()));
+        quitApplication();
+    });
     FullDisplay::install(*this);
     DrawerWindow::install();
     PreferencesWindow::install(*this);
+    PrintBoardWindow::install(*this);
+    SaveToPrintBoard::install(*this);
     SelectionJobs::install(*this);
     ClipboardFunctions::install(*this);
     AddNoteWindow::install(*this);
@@ -186,6 +196,39 @@ void Vellora1::Open() {
     InitializePKSTimer->setMode(Timer::ModeSingle);
     const QSize screen = desktop().screenSize();
     setGeometry(screen.width() - 300, int(screen.height() / 2.0 - 200), 176, 374);
+}
+
+const QString Vellora1::kUnsavedPrintBoard = QStringLiteral(
+    "There appears to be unsaved changes that have been made to the PrintBoard.  Please close "
+    "the PrintBoard before quitting Vellora.");
+
+bool Vellora1::CancelClose() {
+    PrintBoardWindow* board = PrintBoardWindow::existing();
+    if (board && board->isVisible() && board->hasUnsavedChanges()) {
+        desktop().beep();
+        desktop().showMessage(kUnsavedPrintBoard);
+        return true;
+    }
+    if (Module1::PrintBoardVisible && board)
+        board->close();
+    return false;
+}
+
+void Vellora1::Close() {
+    Module1::VelloraVisible = false;
+    Settings::writePosition(Settings::MainWindowPosition, QPoint(Left(), Top()));
+}
+
+void Vellora1::quitApplication() {
+    Vellora1* main = existing();
+    if (main && !main->close())
+        return;
+    const auto windows = QApplication::topLevelWidgets();
+    for (QWidget* w : windows) {
+        if (w->isWindow() && w != main)
+            w->close();
+    }
+    QApplication::quit();
 }
 
 void Vellora1::mousePressEvent(QMouseEvent* event) {

@@ -77,8 +77,16 @@ public:
     void setTop(int top);
     void setSize(int width, int height);
 
+    // Quits the application as the Quit command does: refused while the PrintBoard has unsaved
+    // changes; otherwise the windows close, writing their positions.
+    static void quitApplication();
+
+    static const QString kUnsavedPrintBoard;
+
 protected:
     void Open() override;
+    bool CancelClose() override;
+    void Close() override;
     void mousePressEvent(QMouseEvent* event) override;
 
 private:

@@ -7,6 +7,7 @@
 #include <QImage>
 #include <QMimeData>
 #include <QPointer>
+#include <QTextDocumentFragment>
 
 namespace {
 
@@ -29,7 +30,7 @@ namespace Clipboard {
 bool offersText() {
     const QMimeData* d = mimeData();
     return d->hasFormat(QStringLiteral("text/plain")) ||
-           d->hasFormat(QStringLiteral("text/plain;charset=utf-8"));
+           d->hasFormat(QStringLiteral("text/plain;charset=utf-8")) || d->hasHtml();
 }
 
 bool offersPicture() {

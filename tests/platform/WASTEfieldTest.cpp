@@ -305,3 +305,15 @@ TEST_F(WASTEfieldTest, PrintAndPageSetupGoThroughTheDesktopWithTheFieldsPageSetu
 }
 
 } // namespace
+
+namespace {
+TEST_F(WASTEfieldTest, TrailingLineBreaksAfterAPictureSurviveACopy) {
+    pastePicture(field, picture(4, 4, Qt::red));
+    Clipboard::setText(QStringLiteral(" \r\r"));
+    field.Paste();
+    field.SelectAll();
+    field.Copy();
+    other.Paste();
+    EXPECT_EQ(other.Text(), QString(QChar::ObjectReplacementCharacter) + " \r\r");
+}
+} // namespace
