@@ -27,10 +27,25 @@ void put(QMimeData* data) {
 
 namespace Clipboard {
 
+namespace {
+
+// The characters of styled text that comes without plain text; pictures do not count.
+QString htmlCharacters(const QMimeData& d) {
+    QString text = QTextDocumentFragment::fromHtml(d.html()).toPlainText();
+    text.remove(QChar::ObjectReplacementCharacter);
+    return text;
+}
+
+bool hasPlainText(const QMimeData& d) {
+    return d.hasFormat(QStringLiteral("text/plain")) ||
+           d.hasFormat(QStringLiteral("text/plain;charset=utf-8"));
+}
+
+} // namespace
+
 bool offersText() {
     const QMimeData* d = mimeData();
-    return d->hasFormat(QStringLiteral("text/plain")) ||
-           d->hasFormat(QStringLiteral("text/plain;charset=utf-8")) || d->hasHtml();
+    return hasPlainText(*d) || (d->hasHtml() && !htmlCharacters(*d).trimmed().isEmpty());
 }
 
 bool offersPicture() {
@@ -38,7 +53,10 @@ bool offersPicture() {
 }
 
 QString text() {
-    return offersText() ? MimeText::toInternal(mimeData()->text()) : QString();
+    const QMimeData* d = mimeData();
+    if (hasPlainText(*d))
+        return MimeText::toInternal(d->text());
+    return offersText() ? MimeText::toInternal(htmlCharacters(*d)) : QString();
 }
 
 QImage picture() {
