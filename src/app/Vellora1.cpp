@@ -3,6 +3,8 @@
 #include "Module1.h"
 #include "display/DrawerWindow.h"
 #include "display/FullDisplay.h"
+#include "dropintake/PrintBoardDrop.h"
+#include "dropintake/PrinterDrop.h"
 #include "platform/Desktop.h"
 #include "platform/Timer.h"
 #include "platform/WASTEfield.h"
@@ -156,6 +158,8 @@ Vellora1::Vellora1() {
     PreferencesWindow::install(*this);
     PrintBoardWindow::install(*this);
     SaveToPrintBoard::install(*this);
+    PrinterDrop::install(*this);
+    PrintBoardDrop::install(*this);
     SelectionJobs::install(*this);
     ClipboardFunctions::install(*this);
     AddNoteWindow::install(*this);

@@ -66,6 +66,8 @@ void WASTEfield::SetText(const QString& text) {
     document()->setDefaultFont(font);
     QTextCursor c(document());
     c.insertText(toFieldBreaks(text), m_typingFormat);
+    // As in any editor, new text leaves the insertion point at its start.
+    c.setPosition(0);
     setTextCursor(c);
     setCurrentCharFormat(m_typingFormat);
 }
@@ -199,6 +201,9 @@ void WASTEfield::Copy() {
         Clipboard::setMimeData(MimeText::copyOf(*m_kept));
         return;
     }
+    // Copying nothing leaves the Clipboard as it is, as editors do.
+    if (!textCursor().hasSelection())
+        return;
     Clipboard::setMimeData(mimeForSelection());
 }
 

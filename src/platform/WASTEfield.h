@@ -24,6 +24,8 @@ public:
 
     // Text
     QString Text() const;
+    // Replaces the whole content with text in the typing style; the insertion point goes to the
+    // start.
     void SetText(const QString& text);
     int GetTextLength() const;
 
@@ -43,7 +45,7 @@ public:
     // Inserts data at the insertion point as Paste does.
     void PasteFrom(const QMimeData& mime);
     // Puts the selection on the Clipboard as plain text, HTML and, when it is one picture, the
-    // picture itself. Copying an empty selection leaves an empty Clipboard.
+    // picture itself. Copying an empty selection leaves the Clipboard as it is.
     void Copy();
     void Cut();
     void Clear();

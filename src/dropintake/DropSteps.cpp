@@ -1,0 +1,50 @@
+#include "DropSteps.h"
+
+#include "DragItem.h"
+#include "app/Vellora1.h"
+#include "platform/Clipboard.h"
+#include "platform/Desktop.h"
+#include "platform/WASTEfield.h"
+#include "printjob/ClipboardSteps.h"
+#include "printjob/Stamp.h"
+
+namespace DropSteps {
+
+void saveClipboard() {
+    WASTEfield& saved = *Vellora1::instance().SaveOldClipboardWASTEfield;
+    if (ClipboardSteps::worthSaving())
+        saved.SetText(QString());
+    ClipboardSteps::saveInto(saved);
+}
+
+void putOnClipboard(const DragItem& item) {
+    if (item.hasPicture()) {
+        Canvas& holder = *Vellora1::instance().DragAndDropBackDropCanvas;
+        holder.setBackdrop(item.picture);
+        Clipboard::setPicture(holder.backdrop());
+    } else {
+        Clipboard::setText(item.text);
+    }
+}
+
+void emptyPictureHolder() {
+    Vellora1::instance().DragAndDropBackDropCanvas->setBackdrop(QImage());
+}
+
+void appendClipboardText(WASTEfield& field) {
+    field.SetText(field.Text() + Clipboard::text());
+}
+
+bool isBrowser(const QString& creator) {
+    return !Stamp::addressScriptFor(creator).isEmpty();
+}
+
+bool runAddressScriptFor(const QString& creator) {
+    const QString script = Stamp::addressScriptFor(creator);
+    if (script.isEmpty())
+        return false;
+    desktop().runAddressScript(script);
+    return true;
+}
+
+} // namespace DropSteps

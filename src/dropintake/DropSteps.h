@@ -1,0 +1,31 @@
+#pragma once
+
+#include <QString>
+
+struct DragItem;
+class WASTEfield;
+
+// Steps the drop jobs share.
+namespace DropSteps {
+
+// Saves the user's Clipboard into the emptied saved-Clipboard field, or only remembers it when
+// it holds nothing worth saving.
+void saveClipboard();
+
+// Puts the item's picture into the picture holder and from there on the Clipboard, or its text
+// on the Clipboard as plain text.
+void putOnClipboard(const DragItem& item);
+
+// Empties the picture holder.
+void emptyPictureHolder();
+
+// Appends the Clipboard's text to field as plain text.
+void appendClipboardText(WASTEfield& field);
+
+// Returns whether the creator code is one of the two browsers.
+bool isBrowser(const QString& creator);
+
+// Runs the address script of the browser with that creator code; false for any other code.
+bool runAddressScriptFor(const QString& creator);
+
+} // namespace DropSteps
