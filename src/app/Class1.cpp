@@ -1,8 +1,10 @@
 #include "Class1.h"
 
+#include "Vellora1.h"
 #include "display/FullDisplay.h"
 #include "menus/Menu.h"
 #include "platform/Pictures.h"
+#include "preferences/PreferencesWindow.h"
 
 #include <QAction>
 #include <QMenu>
@@ -25,6 +27,17 @@ void Class1::destroy() {
 
 Class1::Class1() : m_menu(std::make_unique<Menu>()) {
     Menu& m = *m_menu;
+    QObject::connect(m.addItem(QStringLiteral("File"), QStringLiteral("FilePreferences"),
+                               QStringLiteral("Preferences")),
+                     &QAction::triggered, [] {
+                         PreferencesWindow& w = PreferencesWindow::instance();
+                         w.show();
+                         w.activateWindow();
+                     });
+    QAction* quit =
+        m.addItem(QStringLiteral("File"), QStringLiteral("FileQuit"), QStringLiteral("Quit"));
+    quit->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_Q));
+    QObject::connect(quit, &QAction::triggered, [] { Vellora1::quitApplication(); });
     QObject::connect(m.addItem(QStringLiteral("View"), QStringLiteral("ViewDesktopPrinter"),
                                QStringLiteral("Desktop Printer")),
                      &QAction::triggered, [] { FullDisplay::ViewDesktopPrinter(); });
