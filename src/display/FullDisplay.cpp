@@ -170,15 +170,9 @@ void ViewFullDisplay() {
     setMainFlags();
     if (w.isVisible() && w.width() >= 100)
         return;
-    for (QWidget* control : nineControls(w))
-        control->show();
-    w.setWindowTitle(QStringLiteral("Vellora"));
-    HelpTags::set(w.IconifyButton, kTagFullDisplay);
-    place(w.IconifyButton, 137, 7, 36, 38);
-    w.setSize(176, 374);
+    restoreFullDisplay(w);
     w.show();
     Module1::DisplayLastVisible = QStringLiteral("Vellora1");
-    clampFullDisplayLeft(w);
 }
 
 void install(Vellora1& w) {

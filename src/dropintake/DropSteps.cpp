@@ -1,6 +1,7 @@
 #include "DropSteps.h"
 
 #include "DragItem.h"
+#include "app/Module1.h"
 #include "app/Vellora1.h"
 #include "platform/Clipboard.h"
 #include "platform/Desktop.h"
@@ -9,6 +10,17 @@
 #include "printjob/Stamp.h"
 
 namespace DropSteps {
+
+bool begin(const DragItem& item) {
+    if (!item.refusal.isEmpty()) {
+        desktop().beep();
+        desktop().showMessage(item.refusal);
+        return false;
+    }
+    Module1::CheckForSafari = item.creator;
+    Module1::CheckForFireFox = item.creator;
+    return true;
+}
 
 void saveClipboard() {
     WASTEfield& saved = *Vellora1::instance().SaveOldClipboardWASTEfield;

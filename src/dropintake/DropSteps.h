@@ -8,6 +8,10 @@ class WASTEfield;
 // Steps the drop jobs share.
 namespace DropSteps {
 
+// The start of every drop job: refuses an item that cannot be taken, with its message, and
+// records the application it came from; returns whether the job goes on.
+bool begin(const DragItem& item);
+
 // Saves the user's Clipboard into the emptied saved-Clipboard field, or only remembers it when
 // it holds nothing worth saving.
 void saveClipboard();

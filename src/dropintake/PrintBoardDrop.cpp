@@ -91,13 +91,8 @@ bool appendStagedEntry() {
 void handle(const DragItem& item, Target target) {
     Vellora1& w = Vellora1::instance();
     Desktop& d = desktop();
-    if (!item.refusal.isEmpty()) {
-        d.beep();
-        d.showMessage(item.refusal);
+    if (!DropSteps::begin(item))
         return;
-    }
-    Module1::CheckForSafari = item.creator;
-    Module1::CheckForFireFox = item.creator;
     if (Module1::PrintBoardVisible) {
         Module1::DragNDropSaveFlag = true;
         Module1::PrintBoardWindowReopen = true;

@@ -63,13 +63,8 @@ void print(const DragItem& item) {
 void handle(const DragItem& item, Target target) {
     Vellora1& w = Vellora1::instance();
     Desktop& d = desktop();
-    if (!item.refusal.isEmpty()) {
-        d.beep();
-        d.showMessage(item.refusal);
+    if (!DropSteps::begin(item))
         return;
-    }
-    Module1::CheckForSafari = item.creator;
-    Module1::CheckForFireFox = item.creator;
     if (target == Target::Drawer && d.optionKeyDown()) {
         PrintBoardDrop::handle(item, PrintBoardDrop::Target::Drawer);
         return;

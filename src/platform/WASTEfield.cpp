@@ -14,10 +14,9 @@
 
 namespace {
 
-QString toFieldBreaks(QString text) {
-    text.replace(QStringLiteral("\r\n"), QStringLiteral("\n"));
-    text.replace(QLatin1Char('\r'), QLatin1Char('\n'));
-    return text;
+// The document's own line break is LF, as at the desktop boundary.
+QString toFieldBreaks(const QString& text) {
+    return MimeText::toDesktop(text);
 }
 
 QString withCR(QString text) {
