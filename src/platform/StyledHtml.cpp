@@ -1,6 +1,7 @@
 #include "StyledHtml.h"
 
 #include <QBuffer>
+#include <QHash>
 #include <QImage>
 #include <QImageReader>
 #include <QRegularExpression>
@@ -11,17 +12,15 @@
 #include <QTextFragment>
 #include <QUrl>
 #include <atomic>
+#include <list>
 #include <map>
-
-QVariant SafeTextDocument::loadResource(int type, const QUrl& name) {
-    Q_UNUSED(type);
-    Q_UNUSED(name);
-    return QVariant();
-}
+#include <mutex>
+#include <optional>
 
 namespace {
 
 const QString kScheme = QStringLiteral("vlpic");
+const QLatin1String kPngPrefix("data:image/png;base64,");
 // Pictures larger than this many pixels are refused rather than decoded.
 constexpr qint64 kMaxPicturePixels = qint64(12000) * 12000;
 
@@ -30,18 +29,114 @@ QString newPictureName() {
     return QStringLiteral("%1:%2").arg(kScheme).arg(++counter);
 }
 
-QString dataUrl(const QImage& image) {
+// The base64 PNG of each picture by its resource name, so that saving and copying do not
+// encode again a picture that was read from a file or embedded before: PNG encoding is most of
+// a save. A name is never given twice in the process and its picture is never changed in place,
+// so one store serves every document; the image's cache key is checked all the same, so that a
+// picture changed or replaced under its name is encoded afresh. A SafeTextDocument forgets its
+// pictures when it is emptied or destroyed; the limit bounds the rest.
+class EmbeddedPictures final {
+public:
+    // Returns the base64 PNG kept for name when it was made from picture, else a null array.
+    QByteArray find(const QString& name, const QImage& picture) {
+        const std::lock_guard<std::mutex> lock(m_mutex);
+        const auto it = m_entries.find(name);
+        if (it == m_entries.end() || it->key != picture.cacheKey())
+            return QByteArray();
+        m_order.splice(m_order.begin(), m_order, it->use);
+        return it->base64;
+    }
+
+    // Keeps base64 as the PNG of picture under name. A save walks its pictures in the order of
+    // the load before it, so letting a save push out older entries would push out the very ones
+    // it is about to use when a board holds more than the limit: only a load may evict.
+    void keep(const QString& name, const QImage& picture, const QByteArray& base64, bool evict) {
+        const qint64 size = base64.size();
+        const std::lock_guard<std::mutex> lock(m_mutex);
+        drop(name);
+        // One huge picture would push out everything else.
+        if (base64.isEmpty() || size > m_limit / 4)
+            return;
+        if (m_bytes + size > m_limit && !evict)
+            return;
+        shrinkTo(m_limit - size);
+        m_order.push_front(name);
+        m_entries.insert(name, Entry{picture.cacheKey(), base64, m_order.begin()});
+        m_bytes += size;
+    }
+
+    // Lets go of what is kept for names, whose pictures are gone.
+    void forget(const QStringList& names) {
+        const std::lock_guard<std::mutex> lock(m_mutex);
+        for (const QString& name : names)
+            drop(name);
+    }
+
+    void setLimit(qint64 bytes) {
+        const std::lock_guard<std::mutex> lock(m_mutex);
+        m_limit = std::max<qint64>(0, bytes);
+        shrinkTo(m_limit);
+    }
+
+    qint64 bytes() {
+        const std::lock_guard<std::mutex> lock(m_mutex);
+        return m_bytes;
+    }
+
+private:
+    struct Entry {
+        qint64 key;
+        QByteArray base64;
+        std::list<QString>::iterator use;
+    };
+
+    void drop(const QString& name) {
+        const auto it = m_entries.find(name);
+        if (it == m_entries.end())
+            return;
+        m_bytes -= it->base64.size();
+        m_order.erase(it->use);
+        m_entries.erase(it);
+    }
+
+    void shrinkTo(qint64 bytes) {
+        while (m_bytes > bytes && !m_order.empty()) {
+            const QString oldest = m_order.back();
+            drop(oldest);
+        }
+    }
+
+    std::mutex m_mutex;
+    QHash<QString, Entry> m_entries;
+    std::list<QString> m_order; // most recently used first
+    qint64 m_bytes = 0;
+    qint64 m_limit = StyledHtml::kEmbeddedPictureLimit;
+};
+
+EmbeddedPictures& embedded() {
+    // Never destroyed: documents may be destroyed after it at exit, and forget their pictures.
+    static auto* pictures = new EmbeddedPictures;
+    return *pictures;
+}
+
+QByteArray pngBase64(const QString& name, const QImage& image) {
+    QByteArray base64 = embedded().find(name, image);
+    if (!base64.isNull())
+        return base64;
     QByteArray png;
     QBuffer buffer(&png);
     buffer.open(QIODevice::WriteOnly);
     image.save(&buffer, "PNG");
-    return QStringLiteral("data:image/png;base64,") + QString::fromLatin1(png.toBase64());
+    base64 = png.toBase64();
+    embedded().keep(name, image, base64, false);
+    return base64;
 }
 
 // Every picture named in html that document holds, replaced by its embedded form.
 QString embedPictures(QString html, const QTextDocument& document) {
     static const QRegularExpression src(QStringLiteral("src=\"(vlpic:[0-9]+)\""));
-    std::map<QString, QString> urls;
+    // A picture shown twice is looked up once; nullopt for a name the document does not hold.
+    std::map<QString, std::optional<QByteArray>> pictures;
     QString out;
     out.reserve(html.size());
     qsizetype last = 0;
@@ -49,43 +144,86 @@ QString embedPictures(QString html, const QTextDocument& document) {
     while (it.hasNext()) {
         const auto m = it.next();
         const QString name = m.captured(1);
-        auto found = urls.find(name);
-        if (found == urls.end()) {
+        auto found = pictures.find(name);
+        if (found == pictures.end()) {
             const QImage image =
                 qvariant_cast<QImage>(document.resource(QTextDocument::ImageResource, QUrl(name)));
-            found = urls.emplace(name, image.isNull() ? QString() : dataUrl(image)).first;
+            found = pictures
+                        .emplace(name, image.isNull() ? std::nullopt
+                                                      : std::optional(pngBase64(name, image)))
+                        .first;
         }
         out += QStringView(html).mid(last, m.capturedStart() - last);
-        out += QStringLiteral("src=\"") + found->second + QLatin1Char('"');
+        out += QLatin1String("src=\"");
+        if (found->second) {
+            out += kPngPrefix;
+            out += QLatin1String(*found->second);
+        }
+        out += QLatin1Char('"');
         last = m.capturedEnd();
     }
     out += QStringView(html).mid(last);
     return out;
 }
 
-QImage decodeDataUrl(const QString& url) {
+struct Decoded {
+    QImage picture;
+    // The data URL's base64 when it is what saving may write: a PNG (whatever type the URL
+    // gave it) in plain base64, without line breaks. Null otherwise, and saving encodes anew.
+    QByteArray pngBase64;
+};
+
+Decoded decodeDataUrl(const QString& url) {
     static const QRegularExpression shape(
         QStringLiteral("^data:image/[a-zA-Z0-9.+-]+;base64,([A-Za-z0-9+/=\\s]*)$"));
     const auto m = shape.match(url);
     if (!m.hasMatch())
-        return QImage();
-    const QByteArray bytes = QByteArray::fromBase64(m.captured(1).toLatin1());
+        return {};
+    // From a view: a temporary QString would hand the bytes its UTF-16 buffer, twice the size,
+    // and the kept form would hold all of it.
+    QByteArray base64 = m.capturedView(1).toLatin1();
+    auto strict = QByteArray::fromBase64Encoding(base64, QByteArray::AbortOnBase64DecodingErrors);
+    const bool plain = bool(strict);
+    const QByteArray bytes = plain ? std::move(strict.decoded) : QByteArray::fromBase64(base64);
     QBuffer buffer;
     buffer.setData(bytes);
     QImageReader reader(&buffer);
     const QSize size = reader.size();
     if (!size.isValid() || qint64(size.width()) * size.height() > kMaxPicturePixels)
-        return QImage();
-    return reader.read();
+        return {};
+    // The reader tells the format only before it has read the picture.
+    const bool png = plain && reader.format() == "png";
+    Decoded decoded{reader.read(), QByteArray()};
+    if (png)
+        decoded.pngBase64 = std::move(base64);
+    return decoded;
 }
 
 } // namespace
+
+SafeTextDocument::~SafeTextDocument() {
+    embedded().forget(m_pictures);
+}
+
+void SafeTextDocument::clear() {
+    QTextDocument::clear();
+    embedded().forget(m_pictures);
+    m_pictures.clear();
+}
+
+QVariant SafeTextDocument::loadResource(int type, const QUrl& name) {
+    Q_UNUSED(type);
+    Q_UNUSED(name);
+    return QVariant();
+}
 
 namespace StyledHtml {
 
 QString addPicture(QTextDocument& target, const QImage& picture) {
     const QString name = newPictureName();
     target.addResource(QTextDocument::ImageResource, QUrl(name), picture);
+    if (auto* safe = qobject_cast<SafeTextDocument*>(&target))
+        safe->notePicture(name);
     return name;
 }
 
@@ -118,15 +256,27 @@ QTextDocumentFragment toFragment(QString html, QTextDocument& target) {
         if (!s.hasMatch())
             continue;
         const QString value = s.captured(1) + s.captured(2) + s.captured(3);
-        const QImage picture = decodeDataUrl(value);
-        if (picture.isNull())
+        const Decoded decoded = decodeDataUrl(value);
+        if (decoded.picture.isNull())
             continue;
+        const QString name = addPicture(target, decoded.picture);
+        // Saving this document writes the picture as the file had it, without encoding it.
+        if (!decoded.pngBase64.isNull())
+            embedded().keep(name, decoded.picture, decoded.pngBase64, true);
         element.replace(s.capturedStart(), s.capturedLength(),
-                        QStringLiteral("src=\"%1\"").arg(addPicture(target, picture)));
+                        QStringLiteral("src=\"%1\"").arg(name));
         out += element;
     }
     out += QStringView(html).mid(last);
     return QTextDocumentFragment::fromHtml(out, &target);
+}
+
+void setEmbeddedPictureLimit(qint64 bytes) {
+    embedded().setLimit(bytes);
+}
+
+qint64 embeddedPictureBytes() {
+    return embedded().bytes();
 }
 
 bool isWholeDocument(const QByteArray& bytes, QString* text) {

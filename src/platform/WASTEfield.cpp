@@ -59,16 +59,21 @@ QString WASTEfield::Text() const {
 
 void WASTEfield::SetText(const QString& text) {
     forgetKeptFormats();
-    const QFont font = document()->defaultFont();
-    // Clearing drops the pictures' resources too, so working fields do not grow from job to job.
-    document()->clear();
-    document()->setDefaultFont(font);
+    emptyDocument();
     QTextCursor c(document());
     c.insertText(toFieldBreaks(text), m_typingFormat);
     // As in any editor, new text leaves the insertion point at its start.
     c.setPosition(0);
     setTextCursor(c);
     setCurrentCharFormat(m_typingFormat);
+}
+
+void WASTEfield::emptyDocument() {
+    const QFont font = document()->defaultFont();
+    // Clearing drops the pictures' resources too, which deleting the text does not: without it
+    // a field would keep every picture it ever held.
+    document()->clear();
+    document()->setDefaultFont(font);
 }
 
 int WASTEfield::GetTextLength() const {
@@ -357,8 +362,13 @@ bool WASTEfield::LoadFile(const QString& path, int start, int end) {
     QString html;
     if (!bytes || !StyledHtml::isWholeDocument(*bytes, &html))
         return false;
-    const int length = GetTextLength();
+    int length = GetTextLength();
     const bool whole = start <= 0 && end >= length;
+    // Before the new pictures are added, as emptying drops every picture of the document.
+    if (whole) {
+        emptyDocument();
+        length = 0;
+    }
     const QTextDocumentFragment fragment = StyledHtml::toFragment(std::move(html), *document());
     forgetKeptFormats();
     QTextCursor c(document());

@@ -114,6 +114,8 @@ protected:
     QMimeData* createMimeDataFromSelection() const override;
 
 private:
+    // Empties the document, its pictures too, keeping its default font.
+    void emptyDocument();
     void applyFormat(const QTextCharFormat& format);
     QTextCharFormat selectionFormat() const;
     void insertPicture(QTextCursor& cursor, const QImage& picture);

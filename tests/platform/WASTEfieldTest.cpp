@@ -2,6 +2,7 @@
 
 #include "platform/Clipboard.h"
 #include "platform/Files.h"
+#include "platform/StyledHtml.h"
 #include "platform/WASTEfield.h"
 
 #include <QBuffer>
@@ -9,7 +10,11 @@
 #include <QFile>
 #include <QMimeData>
 #include <QProcess>
+#include <QRegularExpression>
+#include <QTextBlock>
+#include <QTextCursor>
 #include <QTextDocument>
+#include <QTextImageFormat>
 
 namespace {
 
@@ -176,8 +181,13 @@ TEST_P(WASTEfieldBadFiles, AreRefusedAndLeaveTheFieldAsItWas) {
     ASSERT_TRUE(field.SaveFile(path(QStringLiteral("good.html"))));
     write(path(QStringLiteral("bad")), GetParam().bytes(read(path(QStringLiteral("good.html")))));
     other.SetText(QStringLiteral("keep me"));
+    other.SetSelStart(other.GetTextLength());
+    pastePicture(other, picture(6, 5, Qt::cyan));
     EXPECT_FALSE(other.LoadFile(path(QStringLiteral("bad")), 0, other.GetTextLength()));
-    EXPECT_EQ(other.Text(), QStringLiteral("keep me"));
+    EXPECT_EQ(other.Text(), QStringLiteral("keep me") + QChar(QChar::ObjectReplacementCharacter));
+    const auto doc = SimDesktop::describe(*other.document());
+    ASSERT_EQ(doc.pictures.size(), 1u) << "a refused load keeps the pictures";
+    EXPECT_EQ(doc.pictures[0].pixelColor(0, 0), QColor(Qt::cyan));
 }
 
 INSTANTIATE_TEST_SUITE_P(
@@ -316,4 +326,279 @@ TEST_F(WASTEfieldTest, TrailingLineBreaksAfterAPictureSurviveACopy) {
     other.Paste();
     EXPECT_EQ(other.Text(), QString(QChar::ObjectReplacementCharacter) + " \r\r");
 }
+} // namespace
+
+namespace {
+
+// A picture whose every pixel differs, so that a wrong picture or a lossy copy shows.
+QImage pattern(int seed) {
+    QImage image(24, 16, QImage::Format_RGB32);
+    for (int y = 0; y < image.height(); ++y) {
+        for (int x = 0; x < image.width(); ++x)
+            image.setPixel(x, y, qRgb((x * 10 + seed * 37) % 256, y * 15, (x * y + seed) % 256));
+    }
+    return image;
+}
+
+QByteArray encoded(const QImage& image, const char* format, int quality = -1) {
+    QByteArray bytes;
+    QBuffer buffer(&bytes);
+    buffer.open(QIODevice::WriteOnly);
+    image.save(&buffer, format, quality);
+    return bytes;
+}
+
+// Qt's PNG at quality 100 is stored without compression: never what saving writes.
+QByteArray uncompressedPng(const QImage& image) {
+    return encoded(image, "PNG", 100);
+}
+
+QString dataUrl(const char* type, const QByteArray& bytes) {
+    return QStringLiteral("data:image/%1;base64,").arg(QLatin1String(type)) +
+           QString::fromLatin1(bytes.toBase64());
+}
+
+// The data URLs of a saved file, in order.
+QStringList urlsIn(const QByteArray& file) {
+    static const QRegularExpression src(QStringLiteral("src=\"(data:[^\"]*)\""));
+    QStringList urls;
+    auto it = src.globalMatch(QString::fromUtf8(file));
+    while (it.hasNext())
+        urls << it.next().captured(1);
+    return urls;
+}
+
+QImage rgb(const QImage& image) {
+    return image.convertToFormat(QImage::Format_RGB32);
+}
+
+// Checks that url is what a browser reads as a PNG of picture: declared as one, plain base64,
+// PNG bytes.
+void expectPngOf(const QString& url, const QImage& picture) {
+    const QString prefix = QStringLiteral("data:image/png;base64,");
+    ASSERT_TRUE(url.startsWith(prefix)) << url.left(40).toStdString();
+    const auto bytes = QByteArray::fromBase64Encoding(url.mid(prefix.size()).toLatin1(),
+                                                      QByteArray::AbortOnBase64DecodingErrors);
+    ASSERT_TRUE(bytes) << "not plain base64";
+    EXPECT_TRUE(bytes.decoded.startsWith("\x89PNG\r\n\x1a\n"));
+    EXPECT_EQ(rgb(QImage::fromData(bytes.decoded, "PNG")), rgb(picture));
+}
+
+QStringList pictureNames(const QTextDocument& document) {
+    QStringList names;
+    for (QTextBlock block = document.begin(); block.isValid(); block = block.next()) {
+        for (auto it = block.begin(); !it.atEnd(); ++it) {
+            const QTextCharFormat f = it.fragment().charFormat();
+            if (f.isImageFormat())
+                names << f.toImageFormat().name();
+        }
+    }
+    return names;
+}
+
+// Files whose pictures come in forms of their own, and what saving makes of them.
+class WASTEfieldPictureFiles : public WASTEfieldTest {
+protected:
+    void TearDown() override {
+        StyledHtml::setEmbeddedPictureLimit(StyledHtml::kEmbeddedPictureLimit);
+        WASTEfieldTest::TearDown();
+    }
+
+    // Writes a document of text and one <img> for each data URL.
+    QString writeDocument(const QString& name, const QStringList& urls) {
+        QString html = QStringLiteral("<!DOCTYPE html><html><body><p>pictures");
+        for (const QString& url : urls)
+            html += QStringLiteral("<img src=\"%1\">").arg(url);
+        html += QStringLiteral("</p></body></html>");
+        write(path(name), html.toUtf8());
+        return path(name);
+    }
+};
+
+TEST_F(WASTEfieldPictureFiles, SavingALoadedFileWritesItsPicturesAsTheFileHadThem) {
+    const QStringList urls = {dataUrl("png", uncompressedPng(pattern(1))),
+                              dataUrl("png", uncompressedPng(pattern(2)))};
+    ASSERT_TRUE(field.LoadFile(writeDocument(QStringLiteral("in.html"), urls), 0, 0));
+    ASSERT_TRUE(field.SaveFile(path(QStringLiteral("out.html"))));
+    EXPECT_EQ(urlsIn(read(path(QStringLiteral("out.html")))), urls);
+
+    // What is copied out of the field is a picture as the file had it, too.
+    field.SelectAll();
+    field.Copy();
+    EXPECT_EQ(urlsIn(Clipboard::mimeData()->html().toUtf8()), urls);
+}
+
+struct PictureForm {
+    const char* name;
+    std::function<QString(const QImage&)> url;
+};
+
+void PrintTo(const PictureForm& f, std::ostream* os) {
+    *os << f.name;
+}
+
+class WASTEfieldPictureForms : public WASTEfieldPictureFiles,
+                               public ::testing::WithParamInterface<PictureForm> {};
+
+// Pictures that a file holds in forms saving never writes are written as a plain PNG of what
+// was loaded, not copied as they came.
+TEST_P(WASTEfieldPictureForms, AreSavedAsPlainPng) {
+    const QString url = GetParam().url(pattern(3));
+    ASSERT_TRUE(field.LoadFile(writeDocument(QStringLiteral("in.html"), {url}), 0, 0));
+    const auto loaded = SimDesktop::describe(*field.document());
+    ASSERT_EQ(loaded.pictures.size(), 1u);
+    ASSERT_TRUE(field.SaveFile(path(QStringLiteral("out.html"))));
+    const QStringList saved = urlsIn(read(path(QStringLiteral("out.html"))));
+    ASSERT_EQ(saved.size(), 1);
+    expectPngOf(saved[0], loaded.pictures[0]);
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Cases, WASTEfieldPictureForms,
+    ::testing::Values(
+        PictureForm{"Jpeg", [](const QImage& p) { return dataUrl("jpeg", encoded(p, "JPEG")); }},
+        PictureForm{"JpegDeclaredAsPng",
+                    [](const QImage& p) { return dataUrl("png", encoded(p, "JPEG")); }},
+        PictureForm{"PngDeclaredAsGif",
+                    [](const QImage& p) { return dataUrl("gif", uncompressedPng(p)); }},
+        PictureForm{"PngInLinesOf76",
+                    [](const QImage& p) {
+                        QString url = dataUrl("png", uncompressedPng(p));
+                        for (qsizetype at = 98; at < url.size(); at += 78)
+                            url.insert(at, QStringLiteral("\r\n"));
+                        return url;
+                    }}),
+    [](const ::testing::TestParamInfo<PictureForm>& p) { return std::string(p.param.name); });
+
+TEST_F(WASTEfieldPictureFiles, APictureReplacedUnderItsNameIsSavedAsItIsNow) {
+    ASSERT_TRUE(field.LoadFile(
+        writeDocument(QStringLiteral("in.html"), {dataUrl("png", uncompressedPng(pattern(4)))}), 0,
+        0));
+    const QStringList names = pictureNames(*field.document());
+    ASSERT_EQ(names.size(), 1);
+    ASSERT_TRUE(field.SaveFile(path(QStringLiteral("first.html"))));
+
+    // Another document that holds another picture under the same name, and the same document
+    // after its picture was changed in place.
+    QTextDocument elsewhere;
+    elsewhere.addResource(QTextDocument::ImageResource, QUrl(names[0]), pattern(5));
+    QTextImageFormat f;
+    f.setName(names[0]);
+    QTextCursor(&elsewhere).insertImage(f);
+    const QStringList there = urlsIn(StyledHtml::fromDocument(elsewhere).toUtf8());
+    ASSERT_EQ(there.size(), 1);
+    expectPngOf(there[0], pattern(5));
+
+    field.document()->addResource(QTextDocument::ImageResource, QUrl(names[0]), pattern(6));
+    ASSERT_TRUE(field.SaveFile(path(QStringLiteral("second.html"))));
+    const QStringList saved = urlsIn(read(path(QStringLiteral("second.html"))));
+    ASSERT_EQ(saved.size(), 1);
+    expectPngOf(saved[0], pattern(6));
+}
+
+TEST_F(WASTEfieldPictureFiles, KeptPicturesStayWithinTheLimitAndTheRestAreEncodedAgain) {
+    QStringList urls;
+    std::vector<QImage> pictures;
+    for (int i = 0; i < 8; ++i) {
+        pictures.push_back(pattern(10 + i));
+        urls << dataUrl("png", uncompressedPng(pictures.back()));
+    }
+    // Room for five of the eight; the base64 is what counts.
+    const qint64 limit = qint64(urls[0].size()) * 11 / 2;
+    StyledHtml::setEmbeddedPictureLimit(limit);
+    ASSERT_TRUE(field.LoadFile(writeDocument(QStringLiteral("in.html"), urls), 0, 0));
+    EXPECT_LE(StyledHtml::embeddedPictureBytes(), limit);
+    ASSERT_TRUE(field.SaveFile(path(QStringLiteral("out.html"))));
+    EXPECT_LE(StyledHtml::embeddedPictureBytes(), limit);
+
+    // The last five loaded are written as kept, without pushing each other out; the first three
+    // are encoded again, and all are the pictures they were.
+    const QStringList saved = urlsIn(read(path(QStringLiteral("out.html"))));
+    ASSERT_EQ(saved.size(), urls.size());
+    for (qsizetype i = 0; i < saved.size(); ++i) {
+        SCOPED_TRACE(i);
+        expectPngOf(saved[i], pictures[size_t(i)]);
+        EXPECT_EQ(saved[i] == urls[i], i >= 3);
+    }
+}
+
+// What is kept for a field's pictures goes with them, so that the fields that load the board
+// again and again do not hold every earlier load's pictures up to the limit.
+TEST_F(WASTEfieldPictureFiles, KeptPicturesGoWithTheirField) {
+    const QString file =
+        writeDocument(QStringLiteral("in.html"), {dataUrl("png", uncompressedPng(pattern(30))),
+                                                  dataUrl("png", uncompressedPng(pattern(31)))});
+    other.SetText(QStringLiteral("text"));
+    ASSERT_TRUE(other.SaveFile(path(QStringLiteral("text.html"))));
+    const std::vector<std::pair<const char*, std::function<void(WASTEfield&)>>> ends = {
+        {"emptied", [](WASTEfield& f) { f.SetText(QString()); }},
+        {"loaded over",
+         [this](WASTEfield& f) {
+             ASSERT_TRUE(f.LoadFile(path(QStringLiteral("text.html")), 0, f.GetTextLength()));
+         }},
+        {"cleared by Qt", [](WASTEfield& f) { f.clear(); }},
+    };
+    for (const auto& [name, end] : ends) {
+        SCOPED_TRACE(name);
+        const qint64 before = StyledHtml::embeddedPictureBytes();
+        ASSERT_TRUE(field.LoadFile(file, 0, field.GetTextLength()));
+        EXPECT_GT(StyledHtml::embeddedPictureBytes(), before);
+        end(field);
+        EXPECT_EQ(StyledHtml::embeddedPictureBytes(), before);
+    }
+    const qint64 before = StyledHtml::embeddedPictureBytes();
+    {
+        WASTEfield passing(QStringLiteral("passing"), QStringLiteral("Geneva"), 12);
+        ASSERT_TRUE(passing.LoadFile(file, 0, 0));
+        EXPECT_GT(StyledHtml::embeddedPictureBytes(), before);
+    }
+    EXPECT_EQ(StyledHtml::embeddedPictureBytes(), before) << "destroyed";
+}
+
+struct LoadRange {
+    const char* name;
+    int start;
+    int end; // -1: the end of the content
+    bool replacesAll;
+};
+
+void PrintTo(const LoadRange& r, std::ostream* os) {
+    *os << r.name;
+}
+
+class WASTEfieldLoadRanges : public WASTEfieldPictureFiles,
+                             public ::testing::WithParamInterface<LoadRange> {};
+
+// A load over the whole content lets go of the pictures it replaces, and keeps the field's own
+// font; a load into part of the content keeps the pictures around it.
+TEST_P(WASTEfieldLoadRanges, KeepOnlyThePicturesThatAreStillShown) {
+    const LoadRange range = GetParam();
+    other.SetText(QStringLiteral("loaded"));
+    ASSERT_TRUE(other.SaveFile(path(QStringLiteral("text.html"))));
+    field.SetText(QStringLiteral("ab"));
+    field.SetSelection(1, 1);
+    pastePicture(field, pattern(20));
+    const QString old = pictureNames(*field.document()).value(0);
+    const QFont font = field.document()->defaultFont();
+
+    ASSERT_TRUE(field.LoadFile(path(QStringLiteral("text.html")), range.start,
+                               range.end < 0 ? field.GetTextLength() : range.end));
+    const QVariant kept = field.document()->resource(QTextDocument::ImageResource, QUrl(old));
+    EXPECT_EQ(kept.isValid(), !range.replacesAll);
+    EXPECT_EQ(pictureNames(*field.document()).contains(old), !range.replacesAll);
+    EXPECT_EQ(field.document()->defaultFont(), font);
+    if (range.replacesAll) {
+        EXPECT_EQ(field.Text(), QStringLiteral("loaded"));
+    }
+    EXPECT_EQ(field.SelStart(), field.Text().indexOf(QStringLiteral("loaded")) + 6)
+        << "the insertion point ends after the load";
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Cases, WASTEfieldLoadRanges,
+    ::testing::Values(LoadRange{"Whole", 0, -1, true}, LoadRange{"BeyondBothEnds", -4, 999, true},
+                      LoadRange{"AtTheStart", 0, 0, false}, LoadRange{"OverTheText", 2, 3, false},
+                      LoadRange{"AtTheEnd", 3, 3, false}),
+    [](const ::testing::TestParamInfo<LoadRange>& p) { return std::string(p.param.name); });
+
 } // namespace
