@@ -4,6 +4,7 @@
 #include "platform/StyledHtml.h"
 
 #include <QPainter>
+#include <QStringList>
 #include <QTextCursor>
 #include <QTextDocument>
 #include <QTextImageFormat>
@@ -124,6 +125,33 @@ void fillField(QTextDocument& document) {
         }
     }
     c.endEditBlock();
+}
+
+BoardEntry boardEntry(int index) {
+    BoardEntry entry;
+    if (index % kBoardPictureEvery == kBoardPictureEvery / 2 - 1) {
+        entry.picture = picture(index / kBoardPictureEvery);
+        return entry;
+    }
+    std::mt19937 random(5000 + index);
+    const int sentences = 1 + int(random() % 4);
+    QStringList parts;
+    for (int i = 0; i < sentences; ++i)
+        parts << sentence(random, 5 + int(random() % 11));
+    entry.text = parts.join(QString());
+    if (index % 4 == 0) {
+        // The first sentence bold, the second in a colour, the rest as they are.
+        static const std::array<const char*, 3> colours = {"#1f3a93", "#8e1b1b", "#2d6a2d"};
+        entry.html = QStringLiteral("<p><b>%1</b>").arg(parts[0].toHtmlEscaped());
+        for (int i = 1; i < parts.size(); ++i) {
+            entry.html += i == 1 ? QStringLiteral("<span style=\"color:%1\">%2</span>")
+                                       .arg(QLatin1String(colours[random() % colours.size()]),
+                                            parts[i].toHtmlEscaped())
+                                 : parts[i].toHtmlEscaped();
+        }
+        entry.html += QStringLiteral("</p>");
+    }
+    return entry;
 }
 
 std::unique_ptr<QTextDocument> printable(int pages) {
