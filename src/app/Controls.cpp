@@ -1,6 +1,8 @@
 #include "Controls.h"
 
 #include <QEnterEvent>
+#include <QStyleOptionButton>
+#include <QStylePainter>
 #include <QToolButton>
 #include <QVBoxLayout>
 
@@ -46,6 +48,26 @@ void BevelButton::enterEvent(QEnterEvent* event) {
     Q_EMIT MouseEnter();
 }
 
+WrappingCheckBox::WrappingCheckBox(const QString& name, const QString& caption, QWidget* parent)
+    : QCheckBox(caption, parent) {
+    setObjectName(name);
+    setFocusPolicy(Qt::NoFocus);
+}
+
+void WrappingCheckBox::paintEvent(QPaintEvent*) {
+    QStylePainter painter(this);
+    QStyleOptionButton option;
+    initStyleOption(&option);
+    const QString caption = option.text;
+    option.text.clear();
+    const QRect indicator = style()->subElementRect(QStyle::SE_CheckBoxIndicator, &option, this);
+    option.rect = indicator.translated(0, (height() - indicator.height()) / 2 - indicator.top());
+    painter.drawPrimitive(QStyle::PE_IndicatorCheckBox, option);
+    const QRect text = rect().adjusted(option.rect.right() + 3, 0, 0, 0);
+    painter.setPen(palette().color(QPalette::WindowText));
+    painter.drawText(text, Qt::AlignVCenter | Qt::AlignLeft | Qt::TextWordWrap, caption.trimmed());
+}
+
 Separator::Separator(const QString& name, QWidget* parent) : QFrame(parent) {
     setObjectName(name);
     setFrameShape(QFrame::HLine);
@@ -57,7 +79,10 @@ void place(QWidget* control, int left, int top, int width, int height) {
 }
 
 void setControlFont(QWidget* control, const QString& family, int size) {
+    // The layouts were drawn for a 72-dpi screen, where a point is a pixel; sized in points on a
+    // 96-dpi desktop the captions would no longer fit their buttons.
     QFont font(family);
-    font.setPointSize(size);
+    font.setPixelSize(size);
+    font.setStretch(QFont::SemiCondensed);
     control->setFont(font);
 }

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QCheckBox>
 #include <QFrame>
 #include <QLabel>
 #include <QPushButton>
@@ -62,6 +63,18 @@ protected:
 
 private:
     int m_iconOffset = 0;
+};
+
+// A check box whose caption wraps onto a second line, as the old layouts expect of their
+// narrow boxes.
+class WrappingCheckBox final : public QCheckBox {
+    Q_OBJECT
+public:
+    WrappingCheckBox(const QString& name, const QString& caption, QWidget* parent);
+
+protected:
+    void paintEvent(QPaintEvent* event) override;
+    bool hitButton(const QPoint& pos) const override { return rect().contains(pos); }
 };
 
 // A horizontal separator line.

@@ -94,9 +94,8 @@ Vellora1::Vellora1() {
     Separator6 = separator(QStringLiteral("Separator6"), 1, 305, 174, 4);
     PreferencesPushButton = button(QStringLiteral("PreferencesPushButton"),
                                    QStringLiteral("Preferences"), 11, 45, 314, 88, 20);
-    HelpTagsCheckbox = new QCheckBox(QStringLiteral("   Show Help Tags"), this);
-    HelpTagsCheckbox->setObjectName(QStringLiteral("HelpTagsCheckbox"));
-    HelpTagsCheckbox->setFocusPolicy(Qt::NoFocus);
+    HelpTagsCheckbox = new WrappingCheckBox(QStringLiteral("HelpTagsCheckbox"),
+                                            QStringLiteral("   Show Help Tags"), this);
     setControlFont(HelpTagsCheckbox, kGeneva, 11);
     place(HelpTagsCheckbox, 101, 342, 72, 26);
     VLHelp = button(QStringLiteral("VLHelp"), QStringLiteral("Help"), 11, 3, 344, 69, 20);

@@ -39,7 +39,7 @@ public:
     Separator* Separator1;
     Separator* Separator6;
     PaletteButton* PreferencesPushButton;
-    QCheckBox* HelpTagsCheckbox;
+    WrappingCheckBox* HelpTagsCheckbox;
     PaletteButton* VLHelp;
 
     // Controls outside the visible area

@@ -183,6 +183,13 @@ void install(Vellora1& w) {
         palette.setBrush(QPalette::Window, QBrush(metal));
     w.setPalette(palette);
     w.setAutoFillBackground(true);
+    // Captions on the dark metal read in white; the buttons keep their own colours.
+    for (QWidget* text : QList<QWidget*>{w.PrintOneLabel, w.PrintMultipleCopiesLabel, w.StaticText1,
+                                         w.HelpTagsCheckbox}) {
+        QPalette light = text->palette();
+        light.setColor(QPalette::WindowText, Qt::white);
+        text->setPalette(light);
+    }
 
     w.IconifyButton->setIcon(QIcon(Pictures::get(QStringLiteral("NewPrinter2"), QSize(36, 38))));
     w.IconifyButton->setIconSize(QSize(32, 34));

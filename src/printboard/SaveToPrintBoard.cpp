@@ -79,6 +79,8 @@ void run() {
         d.beep();
         d.showMessage(kNotSaved);
     }
+    // The whole board need not stay in memory until the next save.
+    board.SetText(QString());
     d.SetProcessWithCreatorFront(Module1::FrontMostApp);
 }
 
