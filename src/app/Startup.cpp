@@ -3,6 +3,7 @@
 #include "Class1.h"
 #include "Vellora1.h"
 #include "menus/Menu.h"
+#include "platform/Desktop.h"
 #include "platform/Platform.h"
 #include "settings/Settings.h"
 
@@ -35,11 +36,12 @@ int runVellora(int argc, char** argv) {
     QApplication::setApplicationName(QStringLiteral("Vellora"));
     QApplication::setQuitOnLastWindowClosed(false);
     startVellora();
-    if (QGuiApplication::platformName() != QLatin1String("xcb")) {
-        std::fprintf(stderr,
-                     "Vellora: this desktop is not X11 (%s); it can only print from X11 "
-                     "applications.\n",
-                     qPrintable(QGuiApplication::platformName()));
+    // Through XWayland only X11 applications can be seen and asked to copy: say so once.
+    if (qEnvironmentVariable("XDG_SESSION_TYPE") == QLatin1String("wayland") ||
+        QGuiApplication::platformName() != QLatin1String("xcb")) {
+        desktop().showMessage(QStringLiteral(
+            "This desktop session is not an X11 session.  Vellora can print the selections of "
+            "X11 applications only; drag-and-drop and the Clipboard functions work as usual."));
     }
     Class1::instance().showTrayIcon();
     return app.exec();
