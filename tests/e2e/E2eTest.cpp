@@ -7,9 +7,8 @@
 #include <QProcess>
 #include <iostream>
 
-const Editor kMousepad{"mousepad", QStringLiteral("mousepad"), QStringLiteral("mousepad"), false};
-const Editor kFeatherpad{"featherpad", QStringLiteral("featherpad"), QStringLiteral("featherpad"),
-                         true};
+const Editor kMousepad{"mousepad", QStringLiteral("mousepad"), QStringLiteral("mousepad")};
+const Editor kFeatherpad{"featherpad", QStringLiteral("featherpad"), QStringLiteral("featherpad")};
 
 namespace {
 
@@ -32,6 +31,10 @@ bool copyFolder(const QString& from, const QString& to) {
 
 } // namespace
 
+void PrintTo(const QString& text, std::ostream* os) {
+    *os << '"' << text.toStdString() << '"';
+}
+
 QStringList linesOf(const QString& text) {
     QStringList lines;
     for (QString line : text.split(QLatin1Char('\n'))) {
@@ -50,7 +53,7 @@ QString E2eTest::artifact(const QString& name) {
 
 void E2eTest::SetUp() {
     QStringList needed = PrivateDesktop::requiredTools();
-    needed << QStringLiteral("pdftotext");
+    needed << QStringLiteral("pdftotext") << editor().program;
     const QStringList missing = PrivateDesktop::missingTools(needed);
     if (!missing.isEmpty())
         GTEST_SKIP() << "not installed: " << missing.join(QStringLiteral(", ")).toStdString()
@@ -59,6 +62,9 @@ void E2eTest::SetUp() {
         GTEST_SKIP() << "Vellora is not built at " << VELLORA_BIN;
     const QString failure = desk.start();
     ASSERT_TRUE(failure.isEmpty()) << failure.toStdString();
+    ASSERT_NO_FATAL_FAILURE(startEditor());
+    ASSERT_NO_FATAL_FAILURE(startVellora());
+    ASSERT_TRUE(desk.activate(editorWindow)) << "the editor is not active beside the palette";
 }
 
 void E2eTest::TearDown() {
@@ -75,10 +81,8 @@ void E2eTest::TearDown() {
         std::cerr << "Vellora's output:\n" << PrivateDesktop::logOf(vellora).toStdString() << '\n';
 }
 
-void E2eTest::startEditor(const Editor& editor) {
-    if (!PrivateDesktop::missingTools({editor.program}).isEmpty())
-        GTEST_SKIP() << editor.program.toStdString()
-                     << " is not installed (scripts/install-deps installs it)";
+void E2eTest::startEditor() {
+    const Editor& editor = this->editor();
     ASSERT_TRUE(desk.launch(editor.program)) << "cannot start " << editor.program.toStdString();
     ASSERT_TRUE(waitUntil(
         [&] {
@@ -100,7 +104,8 @@ void E2eTest::startVellora() {
     const QString built = QFileInfo(QStringLiteral(VELLORA_BIN)).absolutePath();
     const QString bundle = desk.home() + QStringLiteral("/Vellora");
     ASSERT_TRUE(copyFolder(built, bundle)) << "cannot copy the bundle " << built.toStdString();
-    vellora = desk.launch(bundle + QLatin1Char('/') + QFileInfo(QStringLiteral(VELLORA_BIN)).fileName());
+    vellora =
+        desk.launch(bundle + QLatin1Char('/') + QFileInfo(QStringLiteral(VELLORA_BIN)).fileName());
     ASSERT_TRUE(vellora) << "cannot start Vellora";
     const qint64 pid = vellora->processId();
     ASSERT_TRUE(waitUntil(

@@ -13,7 +13,6 @@ struct Editor {
     std::string name;  // the test case's name
     QString program;   // run without arguments: it opens one empty document
     QString className; // its WM_CLASS instance name
-    bool copiesHtml;   // whether its copy offers text/html beside the plain text
 };
 
 extern const Editor kMousepad;
@@ -28,18 +27,16 @@ inline const QSize FullDisplay(176, 374);
 inline const QSize DesktopPrinter(36, 38);
 } // namespace PaletteControls
 
-// A fresh private desktop for each test, on which the test starts an editor and Vellora.
-// Skips when a tool is missing. After a failure it leaves a picture of the screen and
+// A fresh private desktop for each test with the editor active and Vellora's palette beside
+// it. Skips when a tool is missing. After a failure it leaves a picture of the screen and
 // Vellora's output in the artifacts folder.
 class E2eTest : public ::testing::Test {
 protected:
     void SetUp() override;
     void TearDown() override;
 
-    // Starts the editor with one empty document, out of the palette's way, and makes it active.
-    void startEditor(const Editor& editor);
-    // Starts Vellora from a copy of the bundle in the home folder; waits for its palette.
-    void startVellora();
+    // The editor the test works in.
+    virtual const Editor& editor() const { return kMousepad; }
 
     // Types text into the editor and checks that the document holds exactly that.
     void typeIntoEditor(const QString& text);
@@ -61,6 +58,11 @@ protected:
     // form feeds), or a null text when none came.
     QString waitForNewPdfText(const QSet<QString>& before);
 
+private:
+    void startEditor();
+    void startVellora();
+
+protected:
     // The screen around the editor and the palette, their frames included.
     QRect editorAndPaletteArea() const;
     // A file in the artifacts folder of the build.
@@ -71,6 +73,9 @@ protected:
     PrivateDesktop::WindowId paletteWindow = 0;
     QProcess* vellora = nullptr;
 };
+
+// Shows texts in test messages as text, not as a list of characters.
+void PrintTo(const QString& text, std::ostream* os);
 
 // The lines of a text without trailing blanks, form feeds and empty lines.
 QStringList linesOf(const QString& text);

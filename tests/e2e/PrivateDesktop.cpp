@@ -60,8 +60,8 @@ PrivateDesktop::~PrivateDesktop() {
 }
 
 QStringList PrivateDesktop::requiredTools() {
-    return {QStringLiteral("Xvfb"),    QStringLiteral("openbox"), QStringLiteral("xdotool"),
-            QStringLiteral("xprop"),   QStringLiteral("xwininfo"), QStringLiteral("xclip"),
+    return {QStringLiteral("Xvfb"),  QStringLiteral("openbox"),  QStringLiteral("xdotool"),
+            QStringLiteral("xprop"), QStringLiteral("xwininfo"), QStringLiteral("xclip"),
             QStringLiteral("import")};
 }
 
@@ -81,13 +81,12 @@ QString PrivateDesktop::start() {
     for (const char* folder : {"Documents", ".config", ".cache", ".local/share", "runtime", "logs"})
         QDir(home).mkpath(QString::fromLatin1(folder));
     QFile::setPermissions(home + QStringLiteral("/runtime"),
-                          QFileDevice::ReadOwner | QFileDevice::WriteOwner |
-                              QFileDevice::ExeOwner);
+                          QFileDevice::ReadOwner | QFileDevice::WriteOwner | QFileDevice::ExeOwner);
 
     m_environment = QProcessEnvironment::systemEnvironment();
-    for (const char* name : {"DISPLAY", "WAYLAND_DISPLAY", "XAUTHORITY", "DBUS_SESSION_BUS_ADDRESS",
-                             "SESSION_MANAGER", "XDG_SESSION_TYPE", "XDG_CURRENT_DESKTOP",
-                             "QT_QPA_PLATFORM", "XDG_DOCUMENTS_DIR"})
+    for (const char* name :
+         {"DISPLAY", "WAYLAND_DISPLAY", "XAUTHORITY", "DBUS_SESSION_BUS_ADDRESS", "SESSION_MANAGER",
+          "XDG_SESSION_TYPE", "XDG_CURRENT_DESKTOP", "QT_QPA_PLATFORM", "XDG_DOCUMENTS_DIR"})
         m_environment.remove(QString::fromLatin1(name));
     m_environment.insert(QStringLiteral("HOME"), home);
     m_environment.insert(QStringLiteral("XDG_CONFIG_HOME"), home + QStringLiteral("/.config"));
@@ -231,7 +230,8 @@ qint64 PrivateDesktop::windowPid(WindowId window) const {
 QRect PrivateDesktop::clientGeometry(WindowId window) const {
     // xwininfo gives the client window's own place on the screen; xdotool's geometry adds the
     // frame's offsets to it a second time.
-    const Output o = run(QStringLiteral("xwininfo"), {QStringLiteral("-id"), QString::number(window)});
+    const Output o =
+        run(QStringLiteral("xwininfo"), {QStringLiteral("-id"), QString::number(window)});
     if (o.exitCode != 0)
         return QRect();
     const QString info = QString::fromUtf8(o.out);
@@ -267,31 +267,51 @@ bool PrivateDesktop::activate(WindowId window) const {
     return waitUntil([&] { return activeWindow() == window; }, 5000);
 }
 
+bool PrivateDesktop::movePointer(QPoint screen) const {
+    // Not "mousemove --sync": it waits for a motion, and there is none when the pointer is
+    // there already.
+    const QString x = QString::number(screen.x()), y = QString::number(screen.y());
+    xdotool({QStringLiteral("mousemove"), x, y});
+    return waitUntil(
+        [&] {
+            const QString at = xdotool({QStringLiteral("getmouselocation")});
+            return at.startsWith(QStringLiteral("x:%1 y:%2 ").arg(x, y));
+        },
+        5000);
+}
+
 void PrivateDesktop::click(QPoint screen) const {
-    xdotool({QStringLiteral("mousemove"), QStringLiteral("--sync"), QString::number(screen.x()),
-             QString::number(screen.y())});
-    xdotool({QStringLiteral("click"), QStringLiteral("1")});
+    if (movePointer(screen))
+        xdotool({QStringLiteral("click"), QStringLiteral("1")});
 }
 
 void PrivateDesktop::parkPointer() const {
-    xdotool({QStringLiteral("mousemove"), QStringLiteral("--sync"), QStringLiteral("1279"),
-             QStringLiteral("799")});
+    movePointer(QPoint(1279, 799));
 }
 
 void PrivateDesktop::key(const QString& keys) const {
-    xdotool({QStringLiteral("key"), QStringLiteral("--clearmodifiers"), keys});
+    xdotool(QStringList{QStringLiteral("key"), QStringLiteral("--clearmodifiers")} +
+            keys.split(QLatin1Char(' '), Qt::SkipEmptyParts));
 }
 
 void PrivateDesktop::type(const QString& text) const {
-    xdotool({QStringLiteral("type"), QStringLiteral("--delay"), QStringLiteral("15"), text});
+    // xdotool types a line feed as a key that editors ignore; a line break is a Return here.
+    const QStringList lines = text.split(QLatin1Char('\n'));
+    for (int i = 0; i < lines.size(); ++i) {
+        if (i > 0)
+            key(QStringLiteral("Return"));
+        if (!lines[i].isEmpty())
+            xdotool({QStringLiteral("type"), QStringLiteral("--delay"), QStringLiteral("15"),
+                     lines[i]});
+    }
 }
 
 bool PrivateDesktop::setClipboard(const QString& text) {
     end(m_clipboardOwner);
     // -quiet keeps xclip in the foreground, so that it stays ours to end.
-    QProcess* owner = launch(QStringLiteral("xclip"),
-                             {QStringLiteral("-selection"), QStringLiteral("clipboard"),
-                              QStringLiteral("-quiet")});
+    QProcess* owner =
+        launch(QStringLiteral("xclip"), {QStringLiteral("-selection"), QStringLiteral("clipboard"),
+                                         QStringLiteral("-quiet")});
     if (!owner)
         return false;
     m_clipboardOwner = owner;
@@ -302,8 +322,9 @@ bool PrivateDesktop::setClipboard(const QString& text) {
 }
 
 QString PrivateDesktop::clipboard() const {
-    const Output o = run(QStringLiteral("xclip"), {QStringLiteral("-o"), QStringLiteral("-selection"),
-                                                   QStringLiteral("clipboard")});
+    const Output o =
+        run(QStringLiteral("xclip"),
+            {QStringLiteral("-o"), QStringLiteral("-selection"), QStringLiteral("clipboard")});
     if (o.exitCode != 0)
         return QString();
     return QString::fromUtf8(o.out.isNull() ? QByteArray("") : o.out);

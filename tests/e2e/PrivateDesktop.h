@@ -75,11 +75,14 @@ public:
 
     // Makes the window the active one through the window manager; returns whether it became so.
     bool activate(WindowId window) const;
+    // Moves the pointer to a screen point; returns whether it got there.
+    bool movePointer(QPoint screen) const;
     // Moves the pointer to a screen point and clicks the left button there.
     void click(QPoint screen) const;
     // Moves the pointer out of the way, so that no hover or tool tip shows in a picture.
     void parkPointer() const;
-    // Presses keys in xdotool's notation ("ctrl+a", "Return") in the focused window.
+    // Presses keys in xdotool's notation, one after another ("ctrl+Home shift+End"), in the
+    // focused window.
     void key(const QString& keys) const;
     // Types ASCII text (LF presses Return) into the focused window.
     void type(const QString& text) const;
