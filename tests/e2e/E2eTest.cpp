@@ -92,10 +92,10 @@ void E2eTest::startEditor() {
         },
         kWindowMs))
         << editor.program.toStdString() << " showed no window";
-    // Left of the palette, which opens 300 pixels from the right edge.
+    // Just left of the palette, which opens 300 pixels from the right edge.
     const QString id = QString::number(editorWindow);
-    desk.xdotool({QStringLiteral("windowsize"), id, QStringLiteral("760"), QStringLiteral("520")});
-    desk.xdotool({QStringLiteral("windowmove"), id, QStringLiteral("60"), QStringLiteral("140")});
+    desk.xdotool({QStringLiteral("windowsize"), id, QStringLiteral("640"), QStringLiteral("460")});
+    desk.xdotool({QStringLiteral("windowmove"), id, QStringLiteral("300"), QStringLiteral("150")});
     ASSERT_TRUE(desk.activate(editorWindow)) << editor.program.toStdString() << " is not active";
 }
 
