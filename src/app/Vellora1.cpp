@@ -143,7 +143,9 @@ Vellora1::Vellora1() {
 
     resize(176, 374);
     InitializePKSTimer->setAction([] {
-        if (PreferencesWindow* prefs = PreferencesWindow::existing()) {
+        // A window the user opened in the meantime is theirs to close.
+        if (PreferencesWindow* prefs = PreferencesWindow::existing();
+            prefs && !prefs->isVisible()) {
             prefs->resize(1, 1);
             prefs->close();
         }
