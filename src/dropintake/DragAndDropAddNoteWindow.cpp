@@ -33,17 +33,11 @@ void DragAndDropAddNoteWindow::addNote() {
     WASTEfield& stamp = *w.NewEditfield3;
     WASTEfield& print = *w.EditField2;
     stamp.SetText(QString());
-    auto address = [&stamp](const QString& creator) {
-        Clipboard::setText(QStringLiteral("\r\r"));
-        DropSteps::appendClipboardText(stamp);
-        DropSteps::runAddressScriptFor(creator);
-        DropSteps::appendClipboardText(stamp);
-    };
     // Both names hold the drop's creator code, so one address at most.
     if (sameText(Module1::CheckForSafari, QString::fromLatin1(CreatorCodes::Safari)))
-        address(Module1::CheckForSafari);
+        Stamp::addAddress(stamp, QStringLiteral("GetSafariURL2"));
     if (sameText(Module1::CheckForFireFox, QString::fromLatin1(CreatorCodes::Firefox)))
-        address(Module1::CheckForFireFox);
+        Stamp::addAddress(stamp, QStringLiteral("GetFireFoxURL"));
     stamp.SetText(stamp.Text() + QStringLiteral("\r\rNote: ") + EditField1->note() +
                   QStringLiteral("\r\r") + Stamp::dateAndTime(moment) + QLatin1Char('\r') +
                   Stamp::PrintSeparator);

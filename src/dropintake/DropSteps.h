@@ -23,9 +23,6 @@ void putOnClipboard(const DragItem& item);
 // Empties the picture holder.
 void emptyPictureHolder();
 
-// Appends the Clipboard's text to field as plain text.
-void appendClipboardText(WASTEfield& field);
-
 // Returns whether the creator code is one of the two browsers.
 bool isBrowser(const QString& creator);
 

@@ -38,7 +38,7 @@ void addressFetch(const QString& creator) {
         return;
     stamp.SetText(QString());
     runAddressScriptFor(creator);
-    appendClipboardText(stamp);
+    Stamp::appendClipboardText(stamp);
 }
 
 void reopen(Target target) {

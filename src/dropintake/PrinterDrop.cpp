@@ -35,7 +35,7 @@ void addressStep(const QString& creator) {
     Clipboard::setText(QString());
     stamp.SetText(QStringLiteral("\r\r"));
     runAddressScriptFor(creator);
-    appendClipboardText(stamp);
+    Stamp::appendClipboardText(stamp);
 }
 
 void print(const DragItem& item) {

@@ -49,7 +49,7 @@ void firstStep(Vellora1& w, const Variant& v) {
 }
 
 // Ends a job at a check: the message, the Clipboard given back, and the way back for the user.
-void endAtCheck(Vellora1& w, const Variant& v, const QString& text, bool returnToApp, bool hide) {
+void endAtCheck(Vellora1& w, const QString& text, bool returnToApp, bool hide) {
     Desktop& d = desktop();
     d.BringProcessFront();
     restoreSavedClipboard();
@@ -59,7 +59,6 @@ void endAtCheck(Vellora1& w, const Variant& v, const QString& text, bool returnT
         w.setVisible(false);
     if (returnToApp)
         d.SetProcessWithCreatorFront(Module1::FrontMostApp);
-    Q_UNUSED(v);
 }
 
 void secondStep(Vellora1& w, const Variant& v) {
@@ -70,8 +69,8 @@ void secondStep(Vellora1& w, const Variant& v) {
     if (Clipboard::offersText()) {
         const QString t = Clipboard::text();
         if (t.isEmpty()) {
-            endAtCheck(w, v, v.note ? Messages::NoteNothingSelected : Messages::NothingSelected,
-                       true, v.hidesOnEmpty);
+            endAtCheck(w, v.note ? Messages::NoteNothingSelected : Messages::NothingSelected, true,
+                       v.hidesOnEmpty);
             return;
         }
         if (sameText(t, Module1::SaveOldText)) {

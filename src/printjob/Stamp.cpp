@@ -34,29 +34,24 @@ QString addressScriptFor(const QString& creator) {
     return QString();
 }
 
-namespace {
-
-// Appends the Clipboard's text as plain text: an address never comes in as markup.
 void appendClipboardText(WASTEfield& field) {
     field.SetText(field.Text() + Clipboard::text());
 }
 
-void addressStep(WASTEfield& stampField, const QString& script) {
+void addAddress(WASTEfield& stampField, const QString& script) {
     Clipboard::setText(QStringLiteral("\r\r"));
     appendClipboardText(stampField);
     desktop().runAddressScript(script);
     appendClipboardText(stampField);
 }
 
-} // namespace
-
 void composeAndAdd(WASTEfield& stampField, WASTEfield& printField, const QDateTime& moment,
                    const QString& safariCreator, const QString& firefoxCreator,
                    const QString* note) {
     if (sameText(safariCreator, QString::fromLatin1(CreatorCodes::Safari)))
-        addressStep(stampField, QStringLiteral("GetSafariURL2"));
+        addAddress(stampField, QStringLiteral("GetSafariURL2"));
     else if (sameText(firefoxCreator, QString::fromLatin1(CreatorCodes::Firefox)))
-        addressStep(stampField, QStringLiteral("GetFireFoxURL"));
+        addAddress(stampField, QStringLiteral("GetFireFoxURL"));
 
     QString text = stampField.Text() + QStringLiteral("\r\r");
     if (note)

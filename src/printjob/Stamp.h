@@ -27,6 +27,13 @@ QString dateAndTime(const QDateTime& moment);
 // or an empty text for any other application.
 QString addressScriptFor(const QString& creator);
 
+// Appends the Clipboard's text to field as plain text: an address never comes in as markup.
+void appendClipboardText(WASTEfield& field);
+
+// Appends two line breaks and the page address that the named address script leaves on the
+// Clipboard (or two more line breaks when it fails) to field.
+void addAddress(WASTEfield& field, const QString& script);
+
 // Composes the stamp of a print-button job in the stamp field and pastes it after the selection
 // in the print field: [CR CR address] CR CR [Note: note CR CR] date  time CR separator.
 // safariCreator and firefoxCreator are the codes the job tests for each browser.
