@@ -16,6 +16,7 @@
 #include <map>
 #include <mutex>
 #include <optional>
+#include <vector>
 
 namespace {
 
@@ -199,6 +200,51 @@ Decoded decodeDataUrl(const QString& url) {
     return decoded;
 }
 
+// Browsers give their text sizes in CSS pixels. A field's sizes are points: a pixel size
+// would be one pixel of the paint device, which on paper is a speck.
+QTextDocumentFragment withPointSizes(const QTextDocumentFragment& fragment) {
+    constexpr double kPointsPerCssPixel = 72.0 / 96.0;
+    auto toPoints = [](QTextCharFormat& format) {
+        const int pixels = format.intProperty(QTextFormat::FontPixelSize);
+        format.clearProperty(QTextFormat::FontPixelSize);
+        format.setFontPointSize(qMax(1.0, pixels * kPointsPerCssPixel));
+    };
+    SafeTextDocument scratch;
+    QTextCursor all(&scratch);
+    all.insertFragment(fragment);
+    struct Run {
+        int start;
+        int end;
+        QTextCharFormat format;
+    };
+    std::vector<Run> runs;
+    for (QTextBlock block = scratch.begin(); block.isValid(); block = block.next()) {
+        QTextCharFormat blockFormat = block.charFormat();
+        if (blockFormat.hasProperty(QTextFormat::FontPixelSize)) {
+            toPoints(blockFormat);
+            QTextCursor(block).setBlockCharFormat(blockFormat);
+        }
+        for (auto it = block.begin(); !it.atEnd(); ++it) {
+            const QTextFragment part = it.fragment();
+            QTextCharFormat format = part.charFormat();
+            if (!format.hasProperty(QTextFormat::FontPixelSize))
+                continue;
+            toPoints(format);
+            runs.push_back({part.position(), part.position() + part.length(), format});
+        }
+    }
+    if (runs.empty())
+        return fragment;
+    // Applied after the walk: a new format merges fragments under the walk's feet.
+    for (const Run& run : runs) {
+        QTextCursor c(&scratch);
+        c.setPosition(run.start);
+        c.setPosition(run.end, QTextCursor::KeepAnchor);
+        c.setCharFormat(run.format);
+    }
+    return QTextDocumentFragment(&scratch);
+}
+
 } // namespace
 
 SafeTextDocument::~SafeTextDocument() {
@@ -268,7 +314,7 @@ QTextDocumentFragment toFragment(QString html, QTextDocument& target) {
         out += element;
     }
     out += QStringView(html).mid(last);
-    return QTextDocumentFragment::fromHtml(out, &target);
+    return withPointSizes(QTextDocumentFragment::fromHtml(out, &target));
 }
 
 void setEmbeddedPictureLimit(qint64 bytes) {

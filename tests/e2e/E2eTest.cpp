@@ -4,11 +4,15 @@
 #include <QDirIterator>
 #include <QFile>
 #include <QFileInfo>
+#include <QLocale>
 #include <QProcess>
+#include <QRegularExpression>
+#include <QUrl>
 #include <iostream>
 
 const Editor kMousepad{"mousepad", QStringLiteral("mousepad"), QStringLiteral("mousepad")};
 const Editor kFeatherpad{"featherpad", QStringLiteral("featherpad"), QStringLiteral("featherpad")};
+const Editor kChromium{"chromium", QStringLiteral("chromium"), QStringLiteral("chromium")};
 
 namespace {
 
@@ -47,6 +51,61 @@ QStringList linesOf(const QString& text) {
     return lines;
 }
 
+QStringList pageLinesOf(const QString& text) {
+    QStringList lines;
+    for (QString line : text.split(QLatin1Char('\n'))) {
+        line.remove(QLatin1Char('\f'));
+        while (!line.isEmpty() && line.back().isSpace())
+            line.chop(1);
+        lines << line;
+    }
+    while (!lines.isEmpty() && lines.back().isEmpty())
+        lines.removeLast();
+    return lines;
+}
+
+QDateTime stampMoment(const QString& line) {
+    static const QRegularExpression re(QStringLiteral("^(\\S.*\\d{4})\\s+(\\d{2}:\\d{2}:\\d{2})$"));
+    const QRegularExpressionMatch m = re.match(line);
+    if (!m.hasMatch())
+        return QDateTime();
+    const QDate date = QLocale::c().toDate(m.captured(1), QStringLiteral("dddd, d MMMM yyyy"));
+    const QTime time = QTime::fromString(m.captured(2), QStringLiteral("HH:mm:ss"));
+    return date.isValid() && time.isValid() ? QDateTime(date, time) : QDateTime();
+}
+
+const QString BrowserE2eTest::kPageText = QStringLiteral("Seven quick zebras jump");
+
+QStringList BrowserE2eTest::editorArguments() const {
+    // No sandbox: the tests run as root on the build machine. --test-type keeps the warning
+    // about that off the page, so that the text stays where pageTextPoint() expects it.
+    return {QStringLiteral("--no-sandbox"),
+            QStringLiteral("--test-type"),
+            QStringLiteral("--no-first-run"),
+            QStringLiteral("--no-default-browser-check"),
+            QStringLiteral("--disable-gpu"),
+            QStringLiteral("--password-store=basic"),
+            QStringLiteral("--window-position=300,150"),
+            QStringLiteral("--window-size=640,460"),
+            pageAddress()};
+}
+
+void BrowserE2eTest::prepareHome() {
+    QFile page(desk.home() + QStringLiteral("/page.html"));
+    ASSERT_TRUE(page.open(QIODevice::WriteOnly));
+    page.write(QStringLiteral("<!DOCTYPE html><html><head><meta charset=\"utf-8\">"
+                              "<title>Zebra Page</title></head><body style=\"margin:0\">"
+                              "<p style=\"margin:0;padding:30px 20px;font:%1px sans-serif\">%2</p>"
+                              "</body></html>")
+                   .arg(pageFontPixels())
+                   .arg(kPageText)
+                   .toUtf8());
+}
+
+QString BrowserE2eTest::pageAddress() const {
+    return QUrl::fromLocalFile(desk.home() + QStringLiteral("/page.html")).toString();
+}
+
 QString E2eTest::artifact(const QString& name) {
     return QStringLiteral(E2E_ARTIFACTS "/") + name;
 }
@@ -62,6 +121,7 @@ void E2eTest::SetUp() {
         GTEST_SKIP() << "Vellora is not built at " << VELLORA_BIN;
     const QString failure = desk.start();
     ASSERT_TRUE(failure.isEmpty()) << failure.toStdString();
+    ASSERT_NO_FATAL_FAILURE(prepareHome());
     ASSERT_NO_FATAL_FAILURE(startEditor());
     ASSERT_NO_FATAL_FAILURE(startVellora());
     ASSERT_TRUE(desk.activate(editorWindow)) << "the editor is not active beside the palette";
@@ -83,7 +143,8 @@ void E2eTest::TearDown() {
 
 void E2eTest::startEditor() {
     const Editor& editor = this->editor();
-    ASSERT_TRUE(desk.launch(editor.program)) << "cannot start " << editor.program.toStdString();
+    ASSERT_TRUE(desk.launch(editor.program, editorArguments()))
+        << "cannot start " << editor.program.toStdString();
     ASSERT_TRUE(waitUntil(
         [&] {
             const auto windows = desk.visibleWindows(editor.className);
@@ -104,6 +165,7 @@ void E2eTest::startVellora() {
     const QString built = QFileInfo(QStringLiteral(VELLORA_BIN)).absolutePath();
     const QString bundle = desk.home() + QStringLiteral("/Vellora");
     ASSERT_TRUE(copyFolder(built, bundle)) << "cannot copy the bundle " << built.toStdString();
+    ASSERT_NO_FATAL_FAILURE(prepareResources(resourcesFolder()));
     vellora =
         desk.launch(bundle + QLatin1Char('/') + QFileInfo(QStringLiteral(VELLORA_BIN)).fileName());
     ASSERT_TRUE(vellora) << "cannot start Vellora";
@@ -130,7 +192,13 @@ void E2eTest::typeIntoEditor(const QString& text) {
     ASSERT_EQ(editorText(), text) << "the editor did not take the typed text";
 }
 
-QString E2eTest::editorText() {
+QString E2eTest::resourcesFolder() const {
+    return desk.home() + QStringLiteral("/Vellora/Vellora Resources");
+}
+
+QString E2eTest::wholeTextOf(PrivateDesktop::WindowId window) {
+    if (!desk.activate(window))
+        return QStringLiteral("(the window cannot be made active)");
     // A marker first, so that the copy shows as a change of the Clipboard.
     const QString marker = QStringLiteral("(no copy yet)");
     if (!desk.setClipboard(marker))
@@ -151,6 +219,21 @@ void E2eTest::clickPalette(const QRect& control) {
     desk.click(paletteGeometry().topLeft() + control.center());
 }
 
+PrivateDesktop::WindowId E2eTest::waitForVelloraWindow(const QString& title) {
+    PrivateDesktop::WindowId found = 0;
+    const qint64 pid = vellora->processId();
+    waitUntil(
+        [&] {
+            for (PrivateDesktop::WindowId w : desk.visibleWindows(QStringLiteral("vellora"))) {
+                if (desk.windowPid(w) == pid && desk.windowName(w) == title)
+                    found = w;
+            }
+            return found != 0;
+        },
+        kWindowMs);
+    return found;
+}
+
 PrivateDesktop::WindowId E2eTest::waitForActivePrintDialog() {
     PrivateDesktop::WindowId dialog = 0;
     const qint64 pid = vellora->processId();
@@ -164,6 +247,27 @@ PrivateDesktop::WindowId E2eTest::waitForActivePrintDialog() {
         },
         kWindowMs);
     return dialog;
+}
+
+QStringList E2eTest::printThroughTheDialog(const QSet<QString>& before) {
+    if (waitForActivePrintDialog() == 0) {
+        ADD_FAILURE() << "the Print dialog did not become the active window; active: "
+                      << desk.windowName(desk.activeWindow()).toStdString();
+        return {};
+    }
+    desk.key(QStringLiteral("Return"));
+    const QString pdf = waitForNewPdfText(before);
+    EXPECT_FALSE(pdf.isNull()) << "no PDF appeared in " << desk.home().toStdString()
+                               << "/Documents";
+    return pageLinesOf(pdf);
+}
+
+void E2eTest::expectGivenBack(const QString& usersClipboard) {
+    QString clipboard;
+    EXPECT_TRUE(waitUntil([&] { return (clipboard = desk.clipboard()) == usersClipboard; }, 10000))
+        << "the Clipboard holds: " << clipboard.toStdString();
+    EXPECT_TRUE(waitUntil([&] { return editorIsActive(); }, 10000))
+        << "active: " << desk.windowName(desk.activeWindow()).toStdString();
 }
 
 QSet<QString> E2eTest::pdfFiles() const {
@@ -190,10 +294,12 @@ QString E2eTest::waitForNewPdfText(const QSet<QString>& before) {
             if (!steady)
                 return false;
             const auto out =
-                desk.run(QStringLiteral("pdftotext"), {file, QStringLiteral("-")}, {}, 10000);
+                desk.run(QStringLiteral("pdftotext"),
+                         {QStringLiteral("-layout"), file, QStringLiteral("-")}, {}, 10000);
             if (out.exitCode != 0)
                 return false;
-            text = QString::fromUtf8(out.out);
+            // The page's font joins "fi" and its kin; the text reads them as letters.
+            text = QString::fromUtf8(out.out).normalized(QString::NormalizationForm_KC);
             return true;
         },
         kWindowMs);

@@ -52,11 +52,7 @@ TEST_P(NoStampPrint, PrintsTheSelectionThroughThePrintDialogAndGivesEverythingBa
     // Exactly the selection: no page number, header or date around it.
     EXPECT_EQ(linesOf(pdf), linesOf(c.selected));
     EXPECT_EQ(pdf.count(QLatin1Char('\f')), 1) << "one page";
-    QString clipboard;
-    EXPECT_TRUE(waitUntil([&] { return (clipboard = desk.clipboard()) == kUsersClipboard; }, 10000))
-        << "the Clipboard holds: " << clipboard.toStdString();
-    EXPECT_TRUE(waitUntil([&] { return editorIsActive(); }, 10000))
-        << "active: " << desk.windowName(desk.activeWindow()).toStdString();
+    expectGivenBack(kUsersClipboard);
     // The Return went to the dialog, not into the document.
     EXPECT_EQ(editorText(), kParagraph);
 }

@@ -6,19 +6,10 @@ using PreferencesRefusal = E2eTest;
 
 // The bundle ships with "No Stamp" chosen for drag-and-drop printing, so its box is checked.
 TEST_F(PreferencesRefusal, AClickOnTheCheckedBoxIsRefusedWithAMessageAndTheBoxStaysChecked) {
-    clickPalette(QRect(45, 314, 88, 20)); // "Preferences"
-    PrivateDesktop::WindowId prefs = 0;
-    ASSERT_TRUE(waitUntil(
-        [&] {
-            const auto windows = desk.visibleWindows(QStringLiteral("vellora"));
-            for (auto w : windows) {
-                if (desk.windowName(w) == QLatin1String("Vellora Preferences"))
-                    prefs = w;
-            }
-            return prefs != 0;
-        },
-        10000))
-        << "the Preferences window did not open";
+    clickPalette(PaletteControls::Preferences);
+    const PrivateDesktop::WindowId prefs =
+        waitForVelloraWindow(QStringLiteral("Vellora Preferences"));
+    ASSERT_NE(prefs, 0u) << "the Preferences window did not open";
     const QRect box(74, 316, 116, 20); // "No Stamp"
     // Refused twice in a row: had the first click unchecked the box, the second would check it
     // without a word.

@@ -285,6 +285,33 @@ void PrivateDesktop::click(QPoint screen) const {
         xdotool({QStringLiteral("click"), QStringLiteral("1")});
 }
 
+void PrivateDesktop::drag(QPoint from, QPoint to) const {
+    auto moveTo = [this](QPoint p) {
+        xdotool({QStringLiteral("mousemove"), QString::number(p.x()), QString::number(p.y())});
+    };
+    if (!movePointer(from))
+        return;
+    QThread::msleep(300);
+    xdotool({QStringLiteral("mousedown"), QStringLiteral("1")});
+    QThread::msleep(300);
+    // Past the drag threshold of every toolkit, in small steps as a hand moves.
+    for (int step = 1; step <= 20; ++step) {
+        moveTo(from + QPoint(3 * step, 1));
+        QThread::msleep(30);
+    }
+    constexpr int kSteps = 12;
+    const QPoint start = from + QPoint(60, 1);
+    for (int step = 1; step <= kSteps; ++step) {
+        moveTo(start + (to - start) * step / kSteps);
+        QThread::msleep(60);
+    }
+    // A last small move over the target: some sources send their position only on motion.
+    QThread::msleep(300);
+    moveTo(to + QPoint(1, 1));
+    QThread::msleep(500);
+    xdotool({QStringLiteral("mouseup"), QStringLiteral("1")});
+}
+
 void PrivateDesktop::parkPointer() const {
     movePointer(QPoint(1279, 799));
 }
@@ -319,6 +346,26 @@ bool PrivateDesktop::setClipboard(const QString& text) {
     owner->waitForBytesWritten(5000);
     owner->closeWriteChannel();
     return waitUntil([&] { return clipboard() == text; }, 5000);
+}
+
+bool PrivateDesktop::setClipboardPicture(const QString& pngFile) {
+    end(m_clipboardOwner);
+    QProcess* owner =
+        launch(QStringLiteral("xclip"), {QStringLiteral("-selection"), QStringLiteral("clipboard"),
+                                         QStringLiteral("-t"), QStringLiteral("image/png"),
+                                         QStringLiteral("-quiet"), QStringLiteral("-i"), pngFile});
+    if (!owner)
+        return false;
+    m_clipboardOwner = owner;
+    return waitUntil(
+        [&] {
+            const Output o =
+                run(QStringLiteral("xclip"),
+                    {QStringLiteral("-o"), QStringLiteral("-selection"),
+                     QStringLiteral("clipboard"), QStringLiteral("-t"), QStringLiteral("TARGETS")});
+            return o.out.contains("image/png");
+        },
+        5000);
 }
 
 QString PrivateDesktop::clipboard() const {

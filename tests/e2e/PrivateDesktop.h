@@ -81,6 +81,10 @@ public:
     void click(QPoint screen) const;
     // Moves the pointer out of the way, so that no hover or tool tip shows in a picture.
     void parkPointer() const;
+    // Drags with the left button from one screen point to another as a hand does: a press,
+    // a short move that starts the drag, the way across, and a pause over the target so that
+    // it can accept before the release.
+    void drag(QPoint from, QPoint to) const;
     // Presses keys in xdotool's notation, one after another ("ctrl+Home shift+End"), in the
     // focused window.
     void key(const QString& keys) const;
@@ -90,6 +94,8 @@ public:
     // Puts text on the Clipboard as another program does; an xclip of ours holds it until
     // another program takes the Clipboard.
     bool setClipboard(const QString& text);
+    // Puts a PNG file on the Clipboard as a picture (image/png only).
+    bool setClipboardPicture(const QString& pngFile);
     // Returns the Clipboard's text as a pasting program gets it, or a null text when it
     // offers none.
     QString clipboard() const;

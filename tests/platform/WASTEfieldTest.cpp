@@ -81,6 +81,21 @@ TEST_F(WASTEfieldTest, PastesHtmlPlainTextAndPictures) {
     EXPECT_TRUE(field.SelPlain());
 }
 
+TEST_F(WASTEfieldTest, BrowserPixelSizesBecomePointsAndTextThatNamesOneStays) {
+    pasteHtml(field, QStringLiteral("<span style=\"font-size: 16px\">font-size: 16px</span>"
+                                    "<b style=\"font-size:32px\">big</b><i>kept</i>"));
+    const auto doc = SimDesktop::describe(*field.document());
+    EXPECT_EQ(doc.text, QStringLiteral("font-size: 16pxbigkept"));
+    field.SetSelection(0, 15);
+    EXPECT_EQ(field.SelTextSize(), 12);
+    field.SetSelection(15, 18);
+    EXPECT_EQ(field.SelTextSize(), 24);
+    EXPECT_TRUE(field.SelBold());
+    field.SetSelection(18, 22);
+    EXPECT_TRUE(field.SelItalic());
+    EXPECT_EQ(field.SelTextSize(), 12) << "a run without a size keeps the field's own";
+}
+
 TEST_F(WASTEfieldTest, ABrowserPictureCopyPastesThePictureNotTheWebAddress) {
     auto* d = new QMimeData;
     d->setHtml(QStringLiteral("<img src=\"https://example.org/cat.png\">"));

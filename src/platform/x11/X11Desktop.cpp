@@ -33,6 +33,9 @@ extern "C" {
 
 namespace {
 
+// How long bringing another application's window forward may wait for the window manager.
+constexpr qint64 kActivationWaitMs = 1000;
+
 // Turns X errors raised while it lives into a flag instead of the default handler's exit.
 class XErrorTrap {
 public:
@@ -178,6 +181,12 @@ int X11Desktop::SetProcessWithCreatorFront(const QString& creator) {
     if (!window)
         return -1;
     activate(window);
+    // The window manager activates a little later. Callers ask at once which application is
+    // in front and post keys to it, so wait here, briefly, until the window is active.
+    QElapsedTimer waited;
+    waited.start();
+    while (activeWindow() != window && waited.elapsed() < kActivationWaitMs)
+        QThread::msleep(10);
     return 0;
 }
 
