@@ -1,6 +1,13 @@
 #include "Module1.h"
 
+#include "platform/Desktop.h"
+
 namespace Module1 {
+
+void rememberUsersApplication(const QString& creator) {
+    if (!creator.isEmpty() && !sameText(creator, Desktop::GetMyCreator()))
+        FrontMostApp = creator;
+}
 
 void resetForNewRun() {
     FrontMostApp.clear();

@@ -34,6 +34,11 @@ inline QString CheckForFireFox;
 // Prints whatever the Clipboard holds.
 void PrintClipboard();
 
+// Makes another application, given by its creator code, the one to bring back to the front
+// when the current operation ends; this application's own code and an empty one change
+// nothing.
+void rememberUsersApplication(const QString& creator);
+
 // Puts every property back to its start value, as a new run begins (tests start runs too).
 void resetForNewRun();
 

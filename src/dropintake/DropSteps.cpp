@@ -19,6 +19,9 @@ bool begin(const DragItem& item) {
     }
     Module1::CheckForSafari = item.creator;
     Module1::CheckForFireFox = item.creator;
+    // The application the material was dragged from goes back to the front when the job ends,
+    // not the one an earlier selection job took its selection from.
+    Module1::rememberUsersApplication(item.creator);
     return true;
 }
 

@@ -42,6 +42,9 @@ void refuse(const QString& message) {
 void run() {
     Vellora1& w = Vellora1::instance();
     Desktop& d = desktop();
+    // The palette does not take the activation: the application in front is the one the user
+    // is working in, whether or not a print job ever ran.
+    Module1::rememberUsersApplication(d.GetFrontProcessCreator());
     if (Module1::PrintBoardVisible) {
         refuse(kBoardOpen);
         return;

@@ -37,7 +37,8 @@ TEST_P(PrintBoardDropRows, AppendsTheEntryAtTheEndOfTheFile) {
     EXPECT_EQ(clipboardFormats(), before);
     EXPECT_TRUE(sim().messages().isEmpty());
     EXPECT_FALSE(PrintBoardWindow::existing()) << "a closed board stays closed";
-    EXPECT_EQ(sim().GetFrontProcessCreator(), QStringLiteral("mousepad"));
+    EXPECT_EQ(sim().GetFrontProcessCreator(), QString::fromLatin1(r.from))
+        << "the application the material came from is in front again";
 }
 
 INSTANTIATE_TEST_SUITE_P(

@@ -58,7 +58,8 @@ TEST_P(PrinterDropRows, PrintsAsThePreferenceSaysAndGivesTheClipboardBack) {
     EXPECT_EQ(Module1::CheckForSafari, QString::fromLatin1(r.from));
     EXPECT_EQ(clipboardFormats(), before);
     EXPECT_TRUE(main().EditField2->Text().isEmpty());
-    EXPECT_EQ(sim().GetFrontProcessCreator(), QStringLiteral("mousepad"));
+    EXPECT_EQ(sim().GetFrontProcessCreator(), QString::fromLatin1(r.from))
+        << "the application the material came from is in front again";
 }
 
 INSTANTIATE_TEST_SUITE_P(

@@ -29,6 +29,18 @@ TEST_F(SaveToPrintBoardTest, AppendsEachPieceWithASpaceAndTwoLineBreaks) {
     EXPECT_TRUE(sim().messages().isEmpty());
 }
 
+TEST_F(SaveToPrintBoardTest, ReturnsTheApplicationInFrontAtThePressNotThatOfTheLastPrint) {
+    sim().addApp(QStringLiteral("featherpad"));
+    for (const char* lastPrint : {"", "mousepad"}) {
+        SCOPED_TRACE(lastPrint);
+        Module1::FrontMostApp = QString::fromLatin1(lastPrint);
+        sim().setFront(QStringLiteral("featherpad"));
+        Clipboard::setText(QStringLiteral("piece"));
+        save();
+        EXPECT_EQ(sim().GetFrontProcessCreator(), QStringLiteral("featherpad"));
+    }
+}
+
 TEST_F(SaveToPrintBoardTest, APictureIsKeptWithTheStylesOfEarlierMaterial) {
     auto* styled = new QMimeData;
     styled->setHtml(QStringLiteral("<span style=\"color:#ff0000; font-size:20pt\">red</span>"));
