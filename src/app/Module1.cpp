@@ -35,6 +35,7 @@ void resetForNewRun() {
     DragAndDropFlag.clear();
     CheckForSafari.clear();
     CheckForFireFox.clear();
+    ClipboardBorrowed = false;
 }
 
 } // namespace Module1

@@ -30,6 +30,8 @@ inline bool PrintBoardWindowReopen = false;
 inline QString DragAndDropFlag;
 inline QString CheckForSafari;
 inline QString CheckForFireFox;
+// A job has saved the user's Clipboard and not yet given it back.
+inline bool ClipboardBorrowed = false;
 
 // Prints whatever the Clipboard holds.
 void PrintClipboard();

@@ -74,7 +74,10 @@ void clampFullDisplayLeft(Vellora1& w) {
 }
 
 void stashClipboard(Vellora1& w) {
-    if (!ClipboardSteps::worthSaving())
+    // While a job borrows the Clipboard it holds the job's material, and the user's own is
+    // already saved: the pointer passes over the icon during a job, and comes to rest on it
+    // as a drop onto it ends.
+    if (ClipboardSteps::borrowing() || !ClipboardSteps::worthSaving())
         return;
     w.SaveOldClipboardWASTEfield->SetText(QString());
     w.SaveOldClipboardWASTEfield->Paste();

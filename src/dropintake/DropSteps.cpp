@@ -30,6 +30,7 @@ void saveClipboard() {
     if (ClipboardSteps::worthSaving())
         saved.SetText(QString());
     ClipboardSteps::saveInto(saved);
+    ClipboardSteps::startBorrowing();
 }
 
 void putOnClipboard(const DragItem& item) {

@@ -94,6 +94,7 @@ void AddNoteWindow::addNote(bool withPageSetup) {
     } else {
         ClipboardSteps::saveInto(saved);
     }
+    ClipboardSteps::startBorrowing();
     if (!main.SaveLastJobWASTEfield->Text().isEmpty())
         Module1::SaveOldText = main.SaveLastJobWASTEfield->Text();
     d.SetProcessWithCreatorFront(Module1::FrontMostApp);

@@ -1,5 +1,6 @@
 #include "ClipboardSteps.h"
 
+#include "app/Module1.h"
 #include "app/Vellora1.h"
 #include "platform/Clipboard.h"
 #include "platform/Desktop.h"
@@ -7,6 +8,14 @@
 #include "platform/WASTEfield.h"
 
 namespace ClipboardSteps {
+
+bool borrowing() {
+    return Module1::ClipboardBorrowed;
+}
+
+void startBorrowing() {
+    Module1::ClipboardBorrowed = true;
+}
 
 bool worthSaving() {
     return (Clipboard::offersText() && Clipboard::text() != QLatin1String("1")) ||
@@ -25,6 +34,7 @@ void restoreSavedClipboard() {
     saved.SetSelection(0, saved.GetTextLength());
     saved.Copy();
     saved.SetText(QString());
+    Module1::ClipboardBorrowed = false;
 }
 
 void styleReset(WASTEfield& field) {

@@ -15,7 +15,14 @@ bool worthSaving();
 void saveInto(WASTEfield& saved);
 
 // Gives the user's Clipboard back: copies the whole saved-Clipboard field and empties it.
+// This ends the borrowing.
 void restoreSavedClipboard();
+
+// Whether a job borrows the Clipboard: from the moment it saved the user's Clipboard until it
+// gave it back. Meanwhile what the Clipboard holds is the job's, not the user's.
+bool borrowing();
+// Notes that a job has saved the user's Clipboard and now borrows it.
+void startBorrowing();
 
 // Select all of the print field and set it plain, "Geneva", 12, black.
 void styleReset(WASTEfield& field);

@@ -45,6 +45,7 @@ void firstStep(Vellora1& w, const Variant& v) {
     } else {
         saveInto(*w.SaveOldClipboardWASTEfield);
     }
+    startBorrowing();
     (w.*v.firstTimer)->setMode(Timer::ModeSingle);
 }
 

@@ -123,6 +123,23 @@ TEST_F(PrinterDrop, CancelledAndFailingPrintsGiveTheClipboardBack) {
     EXPECT_TRUE(main().EditField2->Text().isEmpty());
 }
 
+// The pointer comes to rest on the icon as the drag ends, while the Clipboard holds the
+// dropped material or, for a browser, the page address that the job fetched.
+TEST_F(PrinterDrop, ThePointerComingToRestOnTheIconDuringTheJobKeepsTheUsersClipboard) {
+    for (const char* from : {"mousepad", "sfri"}) {
+        SCOPED_TRACE(from);
+        Module1::DragAndDropPrintPref = QStringLiteral("With Stamp");
+        std::unique_ptr<QMimeData> data(text(QStringLiteral("dropped words")));
+        sim().whilePrinting([this] {
+            QEnterEvent enter(QPointF(4, 4), QPointF(4, 4), QPointF(4, 4));
+            QApplication::sendEvent(main().IconifyButton, &enter);
+        });
+        drop(main().IconifyButton, *data, QString::fromLatin1(from));
+        EXPECT_EQ(clipboardFormats(), before);
+    }
+    EXPECT_EQ(sim().prints().size(), 2u);
+}
+
 TEST_F(PrinterDrop, AnUnknownPreferenceOrABinaryFilePrintsNothing) {
     std::unique_ptr<QMimeData> data(text(QStringLiteral("words")));
     drop(main().IconifyButton, *data);

@@ -11,6 +11,7 @@
 #include <QTextDocument>
 #include <QTextFragment>
 #include <QTextImageFormat>
+#include <utility>
 
 namespace {
 
@@ -139,6 +140,8 @@ void SimDesktop::presentMessage(const QString& text) {
 }
 
 int SimDesktop::print(const QTextDocument& document, const PageSetup& setup) {
+    if (m_whilePrinting)
+        std::exchange(m_whilePrinting, {})();
     int code = 0;
     if (!m_printResults.empty()) {
         code = m_printResults.front();

@@ -85,6 +85,8 @@ public:
     void scriptPageSetupResult(int code) { m_pageSetupResults.push_back(code); }
     void setPageSetupChoice(const QPageLayout& layout) { m_pageSetupChoice = layout; }
     void answerDialog(const QString& objectName, std::function<void(QDialog&)> answer);
+    // What the user does while the next Print dialog is up.
+    void whilePrinting(std::function<void()> action) { m_whilePrinting = std::move(action); }
 
     // The record
     const std::vector<Event>& events() const { return m_events; }
@@ -114,6 +116,7 @@ private:
     std::deque<int> m_pageSetupResults;
     std::optional<QPageLayout> m_pageSetupChoice;
     std::map<QString, std::function<void(QDialog&)>> m_dialogAnswers;
+    std::function<void()> m_whilePrinting;
     std::vector<Event> m_events;
     std::vector<PrintedDocument> m_prints;
 };
