@@ -25,14 +25,6 @@ bool begin(const DragItem& item) {
     return true;
 }
 
-void saveClipboard() {
-    WASTEfield& saved = *Vellora1::instance().SaveOldClipboardWASTEfield;
-    if (ClipboardSteps::worthSaving())
-        saved.SetText(QString());
-    ClipboardSteps::saveInto(saved);
-    ClipboardSteps::startBorrowing();
-}
-
 void putOnClipboard(const DragItem& item) {
     if (item.hasPicture()) {
         Canvas& holder = *Vellora1::instance().DragAndDropBackDropCanvas;

@@ -12,10 +12,6 @@ namespace DropSteps {
 // records the application it came from; returns whether the job goes on.
 bool begin(const DragItem& item);
 
-// Saves the user's Clipboard into the emptied saved-Clipboard field, or only remembers it when
-// it holds nothing worth saving.
-void saveClipboard();
-
 // Puts the item's picture into the picture holder and from there on the Clipboard, or its text
 // on the Clipboard as plain text.
 void putOnClipboard(const DragItem& item);

@@ -104,7 +104,7 @@ void handle(const DragItem& item, Target target) {
             return;
         }
     }
-    saveClipboard();
+    ClipboardSteps::saveUsersClipboard(ClipboardSteps::WhileBorrowed::AsItIs);
     WASTEfield& entry = *w.EditField2;
     WASTEfield& stamp = *w.NewEditfield3;
     entry.SetText(QString());

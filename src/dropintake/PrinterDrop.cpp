@@ -69,7 +69,7 @@ void handle(const DragItem& item, Target target) {
         PrintBoardDrop::handle(item, PrintBoardDrop::Target::Drawer);
         return;
     }
-    saveClipboard();
+    ClipboardSteps::saveUsersClipboard(ClipboardSteps::WhileBorrowed::AsItIs);
     if (target == Target::Drawer && Module1::PreferrenceWindowIsVisible)
         closePreferences();
 

@@ -85,16 +85,7 @@ void AddNoteWindow::openFor(bool withPageSetup) {
 void AddNoteWindow::addNote(bool withPageSetup) {
     Vellora1& main = Vellora1::instance();
     Desktop& d = desktop();
-    WASTEfield& saved = *main.SaveOldClipboardWASTEfield;
-    if (ClipboardSteps::worthSaving()) {
-        saved.SetText(QString());
-        saved.Paste();
-        Clipboard::setText(QString());
-        Clipboard::release();
-    } else {
-        ClipboardSteps::saveInto(saved);
-    }
-    ClipboardSteps::startBorrowing();
+    ClipboardSteps::saveUsersClipboard(ClipboardSteps::WhileBorrowed::AnEmptyText);
     if (!main.SaveLastJobWASTEfield->Text().isEmpty())
         Module1::SaveOldText = main.SaveLastJobWASTEfield->Text();
     d.SetProcessWithCreatorFront(Module1::FrontMostApp);

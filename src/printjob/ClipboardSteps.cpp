@@ -13,20 +13,26 @@ bool borrowing() {
     return Module1::ClipboardBorrowed;
 }
 
-void startBorrowing() {
-    Module1::ClipboardBorrowed = true;
-}
-
 bool worthSaving() {
     return (Clipboard::offersText() && Clipboard::text() != QLatin1String("1")) ||
            Clipboard::offersPicture();
 }
 
-void saveInto(WASTEfield& saved) {
-    if (worthSaving())
+void saveUsersClipboard(WhileBorrowed afterwards) {
+    WASTEfield& saved = *Vellora1::instance().SaveOldClipboardWASTEfield;
+    // Emptied first: the pointer passing over the printer icon may have stashed an older
+    // Clipboard here, which would otherwise come back with the user's.
+    saved.SetText(QString());
+    if (worthSaving()) {
         saved.Paste();
-    else
+        if (afterwards == WhileBorrowed::AnEmptyText) {
+            Clipboard::setText(QString());
+            Clipboard::release();
+        }
+    } else {
         saved.keepFormatsWithoutContent(*Clipboard::mimeData());
+    }
+    Module1::ClipboardBorrowed = true;
 }
 
 void restoreSavedClipboard() {

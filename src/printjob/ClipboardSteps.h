@@ -9,10 +9,17 @@ namespace ClipboardSteps {
 // a picture.
 bool worthSaving();
 
-// Pastes the Clipboard into the saved-Clipboard field (at its insertion point). A Clipboard
-// that is not worth saving is not pasted; the field only remembers it, so that giving the
-// Clipboard back returns exactly what the user had.
-void saveInto(WASTEfield& saved);
+// What the Clipboard offers while the job borrows it.
+enum class WhileBorrowed {
+    AsItIs,      // the job puts its own material on it next
+    AnEmptyText, // a copy that does not happen then shows as an empty text
+};
+
+// The first step of every job that borrows the Clipboard: saves the user's Clipboard into the
+// emptied saved-Clipboard field and starts the borrowing. A Clipboard that is not worth saving
+// is not pasted; the field only remembers it, so that giving the Clipboard back returns exactly
+// what the user had.
+void saveUsersClipboard(WhileBorrowed afterwards);
 
 // Gives the user's Clipboard back: copies the whole saved-Clipboard field and empties it.
 // This ends the borrowing.
@@ -21,8 +28,6 @@ void restoreSavedClipboard();
 // Whether a job borrows the Clipboard: from the moment it saved the user's Clipboard until it
 // gave it back. Meanwhile what the Clipboard holds is the job's, not the user's.
 bool borrowing();
-// Notes that a job has saved the user's Clipboard and now borrows it.
-void startBorrowing();
 
 // Select all of the print field and set it plain, "Geneva", 12, black.
 void styleReset(WASTEfield& field);

@@ -37,15 +37,7 @@ QString (*g_noteText)() = nullptr;
 void (*g_closeNoteWindow)() = nullptr;
 
 void firstStep(Vellora1& w, const Variant& v) {
-    if (worthSaving()) {
-        w.SaveOldClipboardWASTEfield->Paste();
-        // From here on the Clipboard offers an empty text, so a copy that does not happen shows.
-        Clipboard::setText(QString());
-        Clipboard::release();
-    } else {
-        saveInto(*w.SaveOldClipboardWASTEfield);
-    }
-    startBorrowing();
+    saveUsersClipboard(WhileBorrowed::AnEmptyText);
     (w.*v.firstTimer)->setMode(Timer::ModeSingle);
 }
 

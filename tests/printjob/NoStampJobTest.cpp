@@ -6,6 +6,7 @@
 #include "platform/Wording.h"
 #include "printjob/Messages.h"
 
+#include <QApplication>
 #include <functional>
 
 namespace {
@@ -141,6 +142,21 @@ TEST_F(NoStampJob, AClipboardOfExactlyOneIsNeitherSavedNorEmptiedAndComesBack) {
     ASSERT_EQ(sim().prints().size(), 1u);
     EXPECT_EQ(sim().prints()[0].text, QStringLiteral("printed"));
     EXPECT_EQ(Clipboard::text(), QStringLiteral("1"));
+}
+
+// The pointer passed over the printer icon earlier and stashed the Clipboard of then.
+TEST_F(NoStampJob, AnEarlierStashDoesNotComeBackWithTheUsersClipboard) {
+    for (const char* now : {"user text", "1"}) {
+        SCOPED_TRACE(now);
+        Clipboard::setText(QStringLiteral("copied before"));
+        QEnterEvent enter(QPointF(2, 2), QPointF(2, 2), QPointF(2, 2));
+        QApplication::sendEvent(main().IconifyButton, &enter);
+        Clipboard::setText(QString::fromLatin1(now));
+        editorSelects(QStringLiteral("printed ") + QString::fromLatin1(now));
+        press();
+        EXPECT_EQ(Clipboard::text(), QString::fromLatin1(now));
+    }
+    EXPECT_EQ(sim().prints().size(), 2u);
 }
 
 TEST_F(NoStampJob, PlainTextTakesTheFieldStyleAndGenevaAfterTheFirstJob) {
