@@ -15,11 +15,6 @@ const QString kLines = QStringLiteral("Seven quick zebras jump\n"
 const QPoint kOnTheEditorsText(40, 90);
 const QString kUsersClipboard = QStringLiteral("The user's own Clipboard: caf\u00e9 au lait");
 
-// The middle of a palette control on the screen.
-QPoint onPalette(const QRect& palette, const QRect& control) {
-    return palette.topLeft() + control.center();
-}
-
 using EditorDrop = E2eTest;
 
 TEST_F(EditorDrop, TextDraggedOntoThePrinterIconIsPrintedAndTheEditorKeepsIt) {
@@ -29,7 +24,7 @@ TEST_F(EditorDrop, TextDraggedOntoThePrinterIconIsPrintedAndTheEditorKeepsIt) {
     const QSet<QString> before = pdfFiles();
 
     desk.drag(desk.clientGeometry(editorWindow).topLeft() + kOnTheEditorsText,
-              onPalette(paletteGeometry(), PaletteControls::PrinterIcon));
+              onPalette(PaletteControls::PrinterIcon));
 
     EXPECT_EQ(printThroughTheDialog(before), kLines.split(QLatin1Char('\n')));
     expectGivenBack(kUsersClipboard);
@@ -53,7 +48,7 @@ TEST_F(BrowserDrop, TextDraggedFromTheBrowserIsStampedWithThePageAddress) {
     const QDateTime dragged = QDateTime::currentDateTime();
 
     desk.drag(desk.clientGeometry(editorWindow).topLeft() + pageTextPoint(),
-              onPalette(paletteGeometry(), PaletteControls::PrinterIcon));
+              onPalette(PaletteControls::PrinterIcon));
 
     const QStringList page = printThroughTheDialog(before);
     ASSERT_EQ(page.size(), 5) << page.join(QLatin1Char('|')).toStdString();
@@ -83,21 +78,16 @@ TEST_F(FileDrop, ATextFileDraggedOntoOpenPrintBoardLandsAtTheEndOfThePrintBoard)
     }
     QProcess* source = desk.launch(QStringLiteral(DRAG_SOURCE), {file});
     ASSERT_TRUE(source);
-    PrivateDesktop::WindowId sourceWindow = 0;
-    ASSERT_TRUE(waitUntil(
-        [&] {
-            const auto windows = desk.visibleWindows(QStringLiteral("e2e_drag_source"));
-            sourceWindow = windows.isEmpty() ? 0 : windows.first();
-            return sourceWindow != 0;
-        },
-        10000));
+    const PrivateDesktop::WindowId sourceWindow =
+        desk.waitForWindow(QStringLiteral("e2e_drag_source"), 10000);
+    ASSERT_NE(sourceWindow, 0u);
     desk.xdotool({QStringLiteral("windowmove"), QString::number(sourceWindow), QStringLiteral("40"),
                   QStringLiteral("620")});
     ASSERT_TRUE(waitUntil([&] { return desk.clientGeometry(sourceWindow).top() >= 620; }, 5000));
     ASSERT_TRUE(desk.setClipboard(kUsersClipboard));
 
     desk.drag(desk.clientGeometry(sourceWindow).center(),
-              onPalette(paletteGeometry(), PaletteControls::OpenPrintBoard));
+              onPalette(PaletteControls::OpenPrintBoard));
 
     // The drop adds to the closed board and leaves it closed; the user opens it to look.
     EXPECT_TRUE(waitUntil(
@@ -107,9 +97,7 @@ TEST_F(FileDrop, ATextFileDraggedOntoOpenPrintBoardLandsAtTheEndOfThePrintBoard)
         },
         10000))
         << "nothing was added to the PrintBoard file";
-    QString clipboard;
-    EXPECT_TRUE(waitUntil([&] { return (clipboard = desk.clipboard()) == kUsersClipboard; }, 10000))
-        << "the Clipboard holds: " << clipboard.toStdString();
+    expectClipboardBack(kUsersClipboard);
     clickPalette(PaletteControls::OpenPrintBoard);
     const PrivateDesktop::WindowId board =
         waitForVelloraWindow(QStringLiteral("PrintBoard: Collect Info You Want to Print"));

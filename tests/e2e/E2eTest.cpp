@@ -39,18 +39,6 @@ void PrintTo(const QString& text, std::ostream* os) {
     *os << '"' << text.toStdString() << '"';
 }
 
-QStringList linesOf(const QString& text) {
-    QStringList lines;
-    for (QString line : text.split(QLatin1Char('\n'))) {
-        line.remove(QLatin1Char('\f'));
-        while (!line.isEmpty() && line.back().isSpace())
-            line.chop(1);
-        if (!line.isEmpty())
-            lines << line;
-    }
-    return lines;
-}
-
 QStringList pageLinesOf(const QString& text) {
     QStringList lines;
     for (QString line : text.split(QLatin1Char('\n'))) {
@@ -61,6 +49,12 @@ QStringList pageLinesOf(const QString& text) {
     }
     while (!lines.isEmpty() && lines.back().isEmpty())
         lines.removeLast();
+    return lines;
+}
+
+QStringList linesOf(const QString& text) {
+    QStringList lines = pageLinesOf(text);
+    lines.removeAll(QString());
     return lines;
 }
 
@@ -145,14 +139,8 @@ void E2eTest::startEditor() {
     const Editor& editor = this->editor();
     ASSERT_TRUE(desk.launch(editor.program, editorArguments()))
         << "cannot start " << editor.program.toStdString();
-    ASSERT_TRUE(waitUntil(
-        [&] {
-            const auto windows = desk.visibleWindows(editor.className);
-            editorWindow = windows.isEmpty() ? 0 : windows.first();
-            return editorWindow != 0;
-        },
-        kWindowMs))
-        << editor.program.toStdString() << " showed no window";
+    editorWindow = desk.waitForWindow(editor.className, kWindowMs);
+    ASSERT_NE(editorWindow, 0u) << editor.program.toStdString() << " showed no window";
     // Just left of the palette, which opens 300 pixels from the right edge.
     const QString id = QString::number(editorWindow);
     desk.xdotool({QStringLiteral("windowsize"), id, QStringLiteral("640"), QStringLiteral("460")});
@@ -215,8 +203,12 @@ QString E2eTest::wholeTextOf(PrivateDesktop::WindowId window) {
     return text;
 }
 
+QPoint E2eTest::onPalette(const QRect& control) const {
+    return paletteGeometry().topLeft() + control.center();
+}
+
 void E2eTest::clickPalette(const QRect& control) {
-    desk.click(paletteGeometry().topLeft() + control.center());
+    desk.click(onPalette(control));
 }
 
 PrivateDesktop::WindowId E2eTest::waitForVelloraWindow(const QString& title) {
@@ -262,10 +254,14 @@ QStringList E2eTest::printThroughTheDialog(const QSet<QString>& before) {
     return pageLinesOf(pdf);
 }
 
-void E2eTest::expectGivenBack(const QString& usersClipboard) {
+void E2eTest::expectClipboardBack(const QString& usersClipboard) {
     QString clipboard;
     EXPECT_TRUE(waitUntil([&] { return (clipboard = desk.clipboard()) == usersClipboard; }, 10000))
         << "the Clipboard holds: " << clipboard.toStdString();
+}
+
+void E2eTest::expectGivenBack(const QString& usersClipboard) {
+    expectClipboardBack(usersClipboard);
     EXPECT_TRUE(waitUntil([&] { return editorIsActive(); }, 10000))
         << "active: " << desk.windowName(desk.activeWindow()).toStdString();
 }

@@ -63,6 +63,8 @@ protected:
 
     // Clicks the middle of a palette control, given in the palette's client area.
     void clickPalette(const QRect& control);
+    // The middle of a palette control, given in the palette's client area, on the screen.
+    QPoint onPalette(const QRect& control) const;
     // Returns the palette's client area on the screen.
     QRect paletteGeometry() const { return desk.clientGeometry(paletteWindow); }
 
@@ -73,6 +75,8 @@ protected:
     QStringList printThroughTheDialog(const QSet<QString>& before);
     // Checks that the job gave the user's Clipboard back and made the editor active again.
     void expectGivenBack(const QString& usersClipboard);
+    // Checks only that the user's Clipboard came back.
+    void expectClipboardBack(const QString& usersClipboard);
     // Waits until Vellora shows a window with this title; returns it, or 0.
     PrivateDesktop::WindowId waitForVelloraWindow(const QString& title);
     // The PDF files in the user's documents folder.

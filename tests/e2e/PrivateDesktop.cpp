@@ -251,6 +251,19 @@ QList<PrivateDesktop::WindowId> PrivateDesktop::visibleWindows(const QString& cl
     return windows;
 }
 
+PrivateDesktop::WindowId PrivateDesktop::waitForWindow(const QString& className,
+                                                       int timeoutMs) const {
+    WindowId found = 0;
+    waitUntil(
+        [&] {
+            const QList<WindowId> windows = visibleWindows(className);
+            found = windows.isEmpty() ? 0 : windows.first();
+            return found != 0;
+        },
+        timeoutMs);
+    return found;
+}
+
 QList<PrivateDesktop::WindowId> PrivateDesktop::stacking() const {
     QList<WindowId> windows;
     const Output o = run(QStringLiteral("xprop"),
@@ -333,15 +346,20 @@ void PrivateDesktop::type(const QString& text) const {
     }
 }
 
-bool PrivateDesktop::setClipboard(const QString& text) {
+QProcess* PrivateDesktop::takeClipboard(const QStringList& xclipArguments) {
     end(m_clipboardOwner);
     // -quiet keeps xclip in the foreground, so that it stays ours to end.
-    QProcess* owner =
-        launch(QStringLiteral("xclip"), {QStringLiteral("-selection"), QStringLiteral("clipboard"),
-                                         QStringLiteral("-quiet")});
+    m_clipboardOwner = launch(QStringLiteral("xclip"),
+                              QStringList{QStringLiteral("-selection"), QStringLiteral("clipboard"),
+                                          QStringLiteral("-quiet")} +
+                                  xclipArguments);
+    return m_clipboardOwner;
+}
+
+bool PrivateDesktop::setClipboard(const QString& text) {
+    QProcess* owner = takeClipboard({});
     if (!owner)
         return false;
-    m_clipboardOwner = owner;
     owner->write(text.toUtf8());
     owner->waitForBytesWritten(5000);
     owner->closeWriteChannel();
@@ -349,14 +367,9 @@ bool PrivateDesktop::setClipboard(const QString& text) {
 }
 
 bool PrivateDesktop::setClipboardPicture(const QString& pngFile) {
-    end(m_clipboardOwner);
-    QProcess* owner =
-        launch(QStringLiteral("xclip"), {QStringLiteral("-selection"), QStringLiteral("clipboard"),
-                                         QStringLiteral("-t"), QStringLiteral("image/png"),
-                                         QStringLiteral("-quiet"), QStringLiteral("-i"), pngFile});
-    if (!owner)
+    if (!takeClipboard(
+            {QStringLiteral("-t"), QStringLiteral("image/png"), QStringLiteral("-i"), pngFile}))
         return false;
-    m_clipboardOwner = owner;
     return waitUntil(
         [&] {
             const Output o =

@@ -70,6 +70,8 @@ public:
     QRect clientGeometry(WindowId window) const;
     // Returns the mapped windows whose WM_CLASS instance name is this, oldest first.
     QList<WindowId> visibleWindows(const QString& className) const;
+    // Waits until a window of this WM_CLASS instance name shows; returns the oldest, or 0.
+    WindowId waitForWindow(const QString& className, int timeoutMs) const;
     // Returns the managed windows from bottom to top of the stacking order.
     QList<WindowId> stacking() const;
 
@@ -104,6 +106,10 @@ public:
     bool screenshot(const QString& file, const QRect& area = {}) const;
 
 private:
+    // Ends our earlier Clipboard owner and starts an xclip that takes the Clipboard with these
+    // further arguments; returns it, or nullptr.
+    QProcess* takeClipboard(const QStringList& xclipArguments);
+
     QTemporaryDir m_home;
     QString m_display;
     QProcessEnvironment m_environment;
