@@ -39,10 +39,6 @@ void emptyPictureHolder() {
     Vellora1::instance().DragAndDropBackDropCanvas->setBackdrop(QImage());
 }
 
-void appendClipboardText(WASTEfield& field) {
-    field.SetText(field.Text() + Clipboard::text());
-}
-
 bool isBrowser(const QString& creator) {
     return !Stamp::addressScriptFor(creator).isEmpty();
 }
