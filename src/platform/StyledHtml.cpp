@@ -314,7 +314,12 @@ QTextDocumentFragment toFragment(QString html, QTextDocument& target) {
         out += element;
     }
     out += QStringView(html).mid(last);
-    return withPointSizes(QTextDocumentFragment::fromHtml(out, &target));
+    // Only HTML that names a length in pixels can give one as a text size, and only then is the
+    // walk needed: a board of thousands of entries loads without it.
+    static const QRegularExpression pixelSize(QStringLiteral("[0-9]px"),
+                                              QRegularExpression::CaseInsensitiveOption);
+    QTextDocumentFragment fragment = QTextDocumentFragment::fromHtml(out, &target);
+    return pixelSize.match(out).hasMatch() ? withPointSizes(fragment) : fragment;
 }
 
 void setEmbeddedPictureLimit(qint64 bytes) {
